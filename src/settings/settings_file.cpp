@@ -1,0 +1,156 @@
+#include "settings/settings_file.h"
+
+#include "settings/value_number.h"
+#include "startup/platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace qm {
+
+namespace {
+
+QString settingsFilePath(const QString &programDir) {
+    return QDir(programDir).filePath(QString::fromLatin1(kSettingsFileName));
+}
+
+QString withoutLineBreaks(QString text) {
+    text.remove(QLatin1Char('\r'));
+    text.remove(QLatin1Char('\n'));
+    return text;
+}
+
+// A 0/1 flag: default 0 and a rewrite when missing, out of range or not a number.
+qint16 validFlag(const QString &value, bool &rewrite) {
+    const auto n = settingNumber(value);
+    if (value.isEmpty() || !n || (*n != 0 && *n != 1)) {
+        rewrite = true;
+        return 0;
+    }
+    return *n;
+}
+
+qint16 validMode(const QString &value, bool &rewrite) {
+    const auto n = settingNumber(value);
+    if (value.isEmpty() || !n || *n < kModeMin || *n > kModeMax) {
+        rewrite = true;
+        return 0;
+    }
+    return *n;
+}
+
+} // namespace
+
+QString StringFormat(const QString &text) {
+    QString out = withoutLineBreaks(text);
+    out.remove(QLatin1Char(' '));
+    return out;
+}
+
+QString GetSet(const QString &text, const QString &key, int openingLength, ValueCleanup cleanup) {
+    const QString opening = QLatin1Char('[') + key + QLatin1String("+]");
+    const QString closing = QLatin1Char('[') + key + QLatin1String("-]");
+    const qsizetype open = text.indexOf(opening);
+    const qsizetype end = text.indexOf(closing);
+    if (open < 0 || end < 0)
+        return QString();
+    const qsizetype start = open + openingLength;
+    const qsizetype length = end - start;
+    if (length < 0)
+        return QString();
+    const QString value = text.mid(start, length);
+    return cleanup == ValueCleanup::Full ? StringFormat(value) : withoutLineBreaks(value);
+}
+
+QString settingsFileText(const Settings &s, const QString &lineEnd) {
+    return QStringLiteral("[First+]%1[First-]").arg(s.First) + lineEnd +
+           QStringLiteral("[Mode+]%1[Mode-]").arg(s.Mode) + lineEnd +
+           QStringLiteral("[Class+]%1[Class-]").arg(s.Class) + lineEnd + QStringLiteral("[Path+]") +
+           s.Path + QStringLiteral("[Path-]") + lineEnd;
+}
+
+bool WriteSettings(const QString &programDir, qint16 First, qint16 Mode, qint16 Class,
+                   const QString &Path) {
+    const QString path = settingsFilePath(programDir);
+    platform::setHidden(path, false);
+    QSaveFile file(path);
+    bool ok = file.open(QIODevice::WriteOnly);
+    if (ok) {
+        QStringEncoder encode(QStringConverter::System);
+        const QByteArray bytes =
+            encode(settingsFileText({First, Mode, Class, Path}, platform::lineEnd()));
+        ok = file.write(bytes) == bytes.size() && file.commit();
+    }
+    platform::setHidden(path, true);
+    return ok;
+}
+
+bool WriteSettings(const QString &programDir, const Settings &s) {
+    return WriteSettings(programDir, s.First, s.Mode, s.Class, s.Path);
+}
+
+Settings defaultSettings() {
+    return Settings{0, 0, 0, platform::defaultSourcePath()};
+}
+
+ReadSetResult ReadSet(const QString &programDir) {
+    const QString path = settingsFilePath(programDir);
+    platform::setHidden(path, false);
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        WriteSettings(programDir, defaultSettings());
+        return {true, QString()};
+    }
+    QStringDecoder decode(QStringConverter::System);
+    const QString text = decode(file.readAll());
+    file.close();
+    platform::setHidden(path, true);
+
+    QString setText;
+    setText.reserve(text.size() + 8);
+    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        setText += line;
+        setText += QLatin1String("\r\n");
+    }
+    // A file ending in a line break has no further line after it.
+    if (text.endsWith(QLatin1Char('\n')))
+        setText.chop(2);
+    return {false, setText};
+}
+
+ValidatedSettings validateSettingsText(const QString &SetText) {
+    ValidatedSettings out;
+    bool &rewrite = out.rewrite;
+    Settings &s = out.settings;
+    s.First = validFlag(GetSet(SetText, QStringLiteral("First"), 8), rewrite);
+    s.Mode = validMode(GetSet(SetText, QStringLiteral("Mode"), 7), rewrite);
+    s.Class = validFlag(GetSet(SetText, QStringLiteral("Class"), 8), rewrite);
+    s.Path = GetSet(SetText, QStringLiteral("Path"), 7, ValueCleanup::LineBreaksOnly);
+    if (StringFormat(s.Path).isEmpty()) { // nothing but blanks counts as missing
+        rewrite = true;
+        s.Path = platform::defaultSourcePath();
+    }
+    return out;
+}
+
+SettingsLoad loadSettings(const QString &programDir) {
+    const ReadSetResult read = ReadSet(programDir);
+    if (read.SetDefaulted)
+        return {defaultSettings(), true, false};
+    const ValidatedSettings valid = validateSettingsText(read.SetText);
+    if (valid.rewrite)
+        WriteSettings(programDir, valid.settings);
+    return {valid.settings, false, valid.rewrite};
+}
+
+void storeDirectory(const QString &programDir, Settings &settings, const QString &fieldText) {
+    settings.Path = fieldText;
+    WriteSettings(programDir, settings);
+}
+
+} // namespace qm

@@ -1,0 +1,5 @@
+#include "startup/program_main.h"
+
+int main(int argc, char *argv[]) {
+    return qm::Main(argc, argv);
+}

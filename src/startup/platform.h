@@ -1,0 +1,38 @@
+#pragma once
+// The one place that knows which operating system the program runs on.
+// Everything else asks these functions instead of testing for Linux or Windows.
+
+#include <QString>
+
+namespace qm::platform {
+
+// Where MySet.ini, the skin file and Terminal.conf live; created when missing.
+QString programDirectory();
+
+// Line end of the system's text files ("\n" here, "\r\n" on Windows).
+QString lineEnd();
+
+// Directory separator used when joining a directory and a file name.
+QChar separator();
+
+// Joins a directory as the user typed it and a file name.
+QString joinPath(const QString &directory, const QString &name);
+
+// Default source directory for a new settings file.
+QString defaultSourcePath();
+
+// Whether a directory text is usable for saving: an absolute path (or "~/...")
+// here, a text holding a drive colon on Windows.
+bool directoryTextUsable(const QString &text);
+
+// Expands a leading "~/" to the home directory; other texts are returned as they are.
+QString expandDirectory(const QString &text);
+
+// Program-owned files rest hidden on Windows; a no-op elsewhere.
+void setHidden(const QString &path, bool hidden);
+
+// Which build script this system runs.
+enum class ScriptKind { Batch, Posix };
+ScriptKind scriptKind();
+
+} // namespace qm::platform

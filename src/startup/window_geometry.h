@@ -1,0 +1,26 @@
+#pragma once
+// Applying twips geometry to real windows and controls.
+
+#include <QRectF>
+#include <QSizeF>
+
+class QWidget;
+
+namespace qm {
+
+// Twips per pixel of the screen the widget is on (or the primary screen).
+double widgetTwipsPerPixel(const QWidget *widget);
+
+// The whole screen's size in twips.
+QSizeF screenSizeTwips(const QWidget *widget);
+
+// Puts a control at a twips rectangle inside its parent.
+void placeTwips(QWidget *control, const QRectF &twips);
+
+// Fixes a window's outer size (frame included) to the given twips and places
+// it centred with one third of the free height above it. The frame is only
+// known once the window manager has framed the window, so the client size is
+// corrected again after the window is shown.
+void sizeAndPlaceWindow(QWidget *window, QSizeF outerTwips);
+
+} // namespace qm
