@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace qm {
+
+// Creates every level of a directory path, one attempt per level from the
+// root down; levels that exist or cannot be made are passed over silently.
+// A leading "~/" is expanded to the home directory.
+void CreateNewDirectory(const QString &path);
+
+// The attempts CreateNewDirectory makes, in order (without the "~/" expansion).
+QStringList directoryLevels(const QString &path);
+
+} // namespace qm
