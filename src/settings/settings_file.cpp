@@ -1,11 +1,11 @@
 #include "settings/settings_file.h"
 
 #include "settings/value_number.h"
+#include "startup/atomic_file.h"
 #include "startup/platform.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -76,14 +76,9 @@ bool WriteSettings(const QString &programDir, qint16 First, qint16 Mode, qint16 
                    const QString &Path) {
     const QString path = settingsFilePath(programDir);
     platform::setHidden(path, false);
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly);
-    if (ok) {
-        QStringEncoder encode(QStringConverter::System);
-        const QByteArray bytes =
-            encode(settingsFileText({First, Mode, Class, Path}, platform::lineEnd()));
-        ok = file.write(bytes) == bytes.size() && file.commit();
-    }
+    QStringEncoder encode(QStringConverter::System);
+    const bool ok = writeFileAtomically(
+        path, encode(settingsFileText({First, Mode, Class, Path}, platform::lineEnd())));
     platform::setHidden(path, true);
     return ok;
 }

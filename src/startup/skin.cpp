@@ -1,11 +1,11 @@
 #include "startup/skin.h"
 
 #include "resources/resources.h"
+#include "startup/atomic_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace qm {
 
@@ -29,11 +29,7 @@ bool ensureSkinFile(const QString &programDir) {
     // Anything already there, even a directory, is the user's and stays.
     if (info.exists() || info.isSymLink())
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(embeddedSkin().toUtf8());
-    return file.commit();
+    return writeFileAtomically(path, embeddedSkin().toUtf8());
 }
 
 QString readSkin(const QString &programDir) {
