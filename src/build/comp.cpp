@@ -1,0 +1,100 @@
+#include "build/comp.h"
+
+#include "build/build_script.h"
+#include "build/clean_up.h"
+#include "startup/create_directory.h"
+#include "startup/platform.h"
+#include "startup/shell_and_wait.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace qm::build {
+
+namespace {
+
+// A console still running an earlier script keeps reading its old file when
+// the new one is renamed over it, so a nested build cannot feed it a
+// half-line of a different script. Where renaming over an open file is
+// refused, the file is rewritten in place instead.
+bool writeFile(const QString &path, const QByteArray &bytes) {
+    QSaveFile atomic(path);
+    if (atomic.open(QIODevice::WriteOnly) && atomic.write(bytes) == bytes.size() && atomic.commit())
+        return true;
+    QFile direct(path);
+    return direct.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           direct.write(bytes) == bytes.size();
+}
+
+// Program-owned files rest hidden; they are made normal before each access.
+void writeHiddenFile(const QString &path, const QByteArray &bytes) {
+    platform::setHidden(path, false);
+    if (writeFile(path, bytes))
+        platform::setHidden(path, true);
+}
+
+QStringList scriptLines(platform::ScriptKind kind, const BuildRequest &request,
+                        const QString &directory) {
+    if (kind == platform::ScriptKind::Batch)
+        return batchScriptLines(request.path, request.fileName, request.compType);
+    return posixScriptLines(directory.chopped(1), request.fileName, request.compType);
+}
+
+QString writeBuildFiles(const BuildRequest &request) {
+    const platform::ScriptKind kind = platform::scriptKind();
+    const QString directory = buildDirectory(request.path);
+    const QString &name = request.fileName;
+    writeHiddenFile(directory + name + QStringLiteral(".java"),
+                    textFileBytes({request.sourceText}, kind));
+    if (request.compType == kApplet)
+        writeFile(directory + name + QStringLiteral(".HTML"),
+                  textFileBytes(appletPageLines(name, request.apHeight, request.apWidth), kind));
+    const QString script = directory + scriptFileName(kind);
+    writeHiddenFile(script, textFileBytes(scriptLines(kind, request, directory), kind));
+    QFile::setPermissions(script, QFile::permissions(script) | QFile::ExeOwner);
+    return script;
+}
+
+void cleanUp(const QString &name, const AfterRunValues &after) {
+    const QString directory = buildDirectory(after.path);
+    const QStringList files =
+        filesToDelete(directory, name, after.classNames, after.classCount, after.keepClasses);
+    for (const QString &file : files) {
+        platform::setHidden(file, false);
+        QFile::remove(file);
+    }
+}
+
+} // namespace
+
+QString buildDirectory(const QString &path) {
+    const QChar sep = platform::separator();
+    return platform::expandDirectory(path) + sep + QStringLiteral("ClassFiles") + sep;
+}
+
+BuildOutcome Comp(const BuildRequest &request, const std::function<AfterRunValues()> &afterRun) {
+    if (!nameIsConfined(request.fileName))
+        return BuildOutcome::UnsafeName;
+    const QChar sep = platform::separator();
+    CreateNewDirectory(request.path + sep + QStringLiteral("ClassFiles") + sep);
+    const QString script = writeBuildFiles(request);
+
+    LaunchFailure failure = LaunchFailure::None;
+    const bool ran = ShellAndWait(script, 1, 0, &failure);
+
+    cleanUp(request.fileName, afterRun ? afterRun() : AfterRunValues{request.path});
+    if (ran)
+        return BuildOutcome::Ran;
+    return failure == LaunchFailure::NoTerminal ? BuildOutcome::NoTerminal
+                                                : BuildOutcome::NotStarted;
+}
+
+QString noTerminalTitle() {
+    return QStringLiteral("编译+运行");
+}
+
+QString noTerminalText() {
+    return QStringLiteral("未找到可用的终端程序（如 xterm），无法打开控制台窗口。");
+}
+
+} // namespace qm::build
