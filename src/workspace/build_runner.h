@@ -1,0 +1,30 @@
+#pragma once
+// "编译+运行": hands the editor's text to the build and reports the one
+// failure the user must hear about, a missing terminal.
+
+#include <QObject>
+
+namespace qm {
+
+struct ProgramState;
+struct MainForm;
+struct WorkspaceState;
+class Prompter;
+
+class BuildRunner : public QObject {
+    Q_OBJECT
+public:
+    BuildRunner(QWidget *window, ProgramState &state, const MainForm &form,
+                const WorkspaceState &workspace, Prompter &prompter);
+
+    void Comp();
+
+private:
+    QWidget *m_window;
+    ProgramState &m_state;
+    const MainForm &m_form;
+    const WorkspaceState &m_workspace;
+    Prompter &m_prompter;
+};
+
+} // namespace qm

@@ -1,0 +1,147 @@
+#include "workspace/main_form.h"
+
+#include "resources/resources.h"
+#include "startup/skin_button.h"
+
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <Qsci/qscilexerjava.h>
+#include <Qsci/qsciscintilla.h>
+
+namespace qm {
+
+namespace {
+
+const QColor kLightGreen(192, 255, 192);
+const QColor kBlue(0, 0, 255);
+
+// Stand-in for the fixed-pitch system font at 12 pt.
+QFont fixedFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(12);
+    return font;
+}
+
+QFont labelFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"),
+                      QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei")});
+    font.setPointSize(9);
+    font.setBold(true);
+    return font;
+}
+
+void paintBackground(QWidget *widget, const QColor &color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+template <typename T> T *named(T *widget, const char *name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+SkinButton *button(QWidget *parent, const char *name, const QString &caption, const QColor &color) {
+    auto *b = named(new SkinButton(caption, parent), name);
+    b->setCaptionColor(color);
+    return b;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &text) {
+    auto *l = named(new QLabel(text, parent), name);
+    l->setFont(labelFont());
+    QPalette palette = l->palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    l->setPalette(palette);
+    return l;
+}
+
+QLineEdit *field(QWidget *parent, const char *name, const QString &text) {
+    auto *f = named(new QLineEdit(text, parent), name);
+    f->setFont(fixedFont());
+    QPalette palette = f->palette();
+    palette.setColor(QPalette::Text, kBlue);
+    palette.setColor(QPalette::Disabled, QPalette::Text, kBlue);
+    f->setPalette(palette);
+    return f;
+}
+
+QGroupBox *frame(QWidget *parent, const char *name, const QString &caption) {
+    auto *f = named(new QGroupBox(caption, parent), name);
+    paintBackground(f, kLightGreen);
+    return f;
+}
+
+QsciScintilla *editor(QWidget *parent) {
+    auto *e = named(new QsciScintilla(parent), "Txt_edit");
+    e->setUtf8(true);
+    auto *lexer = new QsciLexerJava(e);
+    lexer->setFont(fixedFont());
+    lexer->setDefaultFont(fixedFont());
+    e->setLexer(lexer);
+    e->setFont(fixedFont());
+    e->setMarginType(0, QsciScintilla::NumberMargin);
+    e->setMarginLineNumbers(0, true);
+    e->setMarginWidth(0, QStringLiteral("00000"));
+    e->setMarginsFont(fixedFont());
+    e->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    e->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    e->setWrapMode(QsciScintilla::WrapNone);
+    return e;
+}
+
+void buildSettingsRow(MainForm &f) {
+    QWidget *row = f.Fra_set;
+    f.Lab_table = label(row, "Lab_table", QStringLiteral("目录"));
+    f.Txt_table = field(row, "Txt_table", QString());
+    f.Lab_file = label(row, "Lab_file", QStringLiteral("文件"));
+    f.Txt_file = field(row, "Txt_file", QStringLiteral("Class_Name"));
+    QPalette grey = f.Txt_file->palette();
+    grey.setColor(QPalette::Base, QColor(224, 224, 224));
+    f.Txt_file->setPalette(grey);
+    f.Txt_backname = field(row, "Txt_backname", QStringLiteral(".java"));
+    f.Txt_backname->setReadOnly(true);
+    f.Txt_backname->setEnabled(false);
+    f.Cmd_open = button(row, "Cmd_open", QStringLiteral("打开"), QColor(0, 0, 192));
+    f.Cmd_set = button(row, "Cmd_set", QStringLiteral("保存设置"), QColor(255, 128, 0));
+    f.Cmd_set->setEnabled(false);
+    f.Cmd_help = button(row, "Cmd_help", QStringLiteral("帮助"), Qt::magenta);
+    f.Cmd_end = button(row, "Cmd_end", QStringLiteral("退出"), Qt::red);
+}
+
+void setFocusOrder(const MainForm &f) {
+    const QList<QWidget *> order = {f.Txt_edit, f.Cmd_save, f.Cmd_byyx, f.Cmd_about, f.Txt_table,
+                                    f.Cmd_open, f.Cmd_set,  f.Cmd_help, f.Cmd_end,   f.Txt_file};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+} // namespace
+
+MainForm buildMainForm(QWidget *window) {
+    initResources();
+    paintBackground(window, kLightGreen);
+    MainForm f;
+    f.Cmd_save = button(window, "Cmd_save", QStringLiteral("保存"), Qt::red);
+    f.Cmd_byyx = button(window, "Cmd_byyx", QStringLiteral("编译+运行"), kBlue);
+    f.Cmd_about = button(window, "Cmd_about", QStringLiteral("关于"), QColor(192, 64, 0));
+    f.Pic_sky = named(new QLabel(window), "Pic_sky");
+    f.Pic_sky->setPixmap(QPixmap(QStringLiteral(":/quillmoss/banner.png")));
+    f.Pic_sky->setScaledContents(true);
+    f.Fra_edit = frame(window, "Fra_edit", QStringLiteral("编辑区"));
+    f.Txt_edit = editor(f.Fra_edit);
+    f.Fra_set = frame(window, "Fra_set", QStringLiteral("设置区"));
+    buildSettingsRow(f);
+    f.Tim_color = named(new QTimer(window), "Tim_color");
+    f.Tim_color->setSingleShot(true);
+    f.Tim_color->setInterval(150);
+    setFocusOrder(f);
+    return f;
+}
+
+} // namespace qm

@@ -1,0 +1,43 @@
+#pragma once
+// Open, save and the guard against losing unsaved work when leaving.
+
+#include <QObject>
+
+class QWidget;
+
+namespace qm {
+
+struct MainForm;
+struct WorkspaceState;
+class Prompter;
+class OpenFileChooser;
+
+class SourceKeeper : public QObject {
+    Q_OBJECT
+public:
+    SourceKeeper(QWidget *window, MainForm &form, WorkspaceState &state, Prompter &prompter,
+                 OpenFileChooser &chooser);
+
+    // Writes the editor into directory/name.java. False (after telling the
+    // user) when the directory is unusable or the write failed.
+    bool Savefile();
+
+    void saveClicked();
+    void openClicked();
+
+    // Whether the window may go: asks "保存确认" when there are unsaved changes.
+    bool mayLeave();
+
+private:
+    void saveFailed();
+    void cutTrailingText(const QString &kept);
+    bool writeSource();
+
+    QWidget *m_window;
+    MainForm &m_form;
+    WorkspaceState &m_state;
+    Prompter &m_prompter;
+    OpenFileChooser &m_chooser;
+};
+
+} // namespace qm

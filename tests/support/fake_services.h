@@ -1,0 +1,45 @@
+#pragma once
+// Stand-ins for message boxes and the open dialog, answered by the test.
+
+#include "startup/open_file_chooser.h"
+#include "startup/prompter.h"
+
+#include <QStringList>
+#include <deque>
+#include <optional>
+
+namespace qm::testing {
+
+class FakePrompter : public Prompter {
+public:
+    void showError(QWidget *, const QString &title, const QString &text) override {
+        errors << title + QLatin1Char('|') + text;
+    }
+    Answer askYesNoCancel(QWidget *, const QString &title, const QString &text) override {
+        questions << title + QLatin1Char('|') + text;
+        if (answers.empty())
+            return Answer::Cancel;
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+
+    QStringList errors;
+    QStringList questions;
+    std::deque<Answer> answers;
+};
+
+class FakeChooser : public OpenFileChooser {
+public:
+    std::optional<QString> chooseOpenFile(QWidget *, const QString &filter) override {
+        lastFilter = filter;
+        ++shown;
+        return choice;
+    }
+
+    std::optional<QString> choice;
+    QString lastFilter;
+    int shown = 0;
+};
+
+} // namespace qm::testing

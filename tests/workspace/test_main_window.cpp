@@ -1,0 +1,150 @@
+#include "fake_services.h"
+#include "settings/settings_file.h"
+#include "startup/skin_button.h"
+#include "workspace/main_window.h"
+
+#include <QLineEdit>
+#include <Qsci/qsciscintilla.h>
+#include <QtTest>
+
+using namespace qm;
+using namespace qm::testing;
+
+namespace {
+
+struct Fixture {
+    explicit Fixture(const QString &storedPath = QStringLiteral("/stored/dir")) {
+        state.programDir = dir.path();
+        WriteSettings(dir.path(), Settings{1, 0, 0, storedPath});
+        window = std::make_unique<MainWindow>(state, MainWindowServices{&prompter, &chooser, {}});
+        window->load();
+    }
+    const MainForm &f() const { return window->form(); }
+
+    QTemporaryDir dir;
+    ProgramState state;
+    FakePrompter prompter;
+    FakeChooser chooser;
+    std::unique_ptr<MainWindow> window;
+};
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void everyControlIsNamed();
+    void loadShowsStoredDirectoryWithStoreDisabled();
+    void relativeStoredDirectoryStillCountsAsValidAtLoad();
+    void typingAClassNamesTheFile();
+    void anyEditMarksUnsaved();
+    void directoryCheck_data();
+    void directoryCheck();
+    void storeDirectoryWritesPathAndDisablesButton();
+    void saveCaptionComesBackAfterTimer();
+    void layoutFollowsTwips();
+};
+
+void TestMainWindow::everyControlIsNamed() {
+    Fixture fx;
+    for (const char *name : {"Cmd_save", "Cmd_byyx", "Cmd_about", "Pic_sky", "Fra_edit", "Txt_edit",
+                             "Fra_set", "Lab_table", "Txt_table", "Lab_file", "Txt_file",
+                             "Txt_backname", "Cmd_open", "Cmd_set", "Cmd_help", "Cmd_end"})
+        QVERIFY2(fx.window->findChild<QWidget *>(name), name);
+    QCOMPARE(fx.window->objectName(), QStringLiteral("Frm_java"));
+    QCOMPARE(fx.window->windowTitle(), QStringLiteral("QuillmossJava编译器 v1.05"));
+    QCOMPARE(fx.f().Cmd_byyx->caption(), QStringLiteral("编译+运行"));
+    QCOMPARE(fx.f().Txt_backname->text(), QStringLiteral(".java"));
+    QVERIFY(!fx.f().Txt_backname->isEnabled());
+}
+
+void TestMainWindow::loadShowsStoredDirectoryWithStoreDisabled() {
+    Fixture fx;
+    QCOMPARE(fx.f().Txt_table->text(), QStringLiteral("/stored/dir"));
+    QVERIFY(!fx.f().Cmd_set->isEnabled());
+    QCOMPARE(fx.f().Txt_file->text(), QStringLiteral("Class_Name"));
+    QVERIFY(fx.window->workspace().Saved);
+    QCOMPARE(fx.window->workspace().ClassCount, 0);
+    QCOMPARE(fx.state.run.CompType, qint16(0));
+    QCOMPARE(fx.state.run.ApHeight, qint16(200));
+    QCOMPARE(fx.state.run.ApWidth, qint16(400));
+}
+
+void TestMainWindow::relativeStoredDirectoryStillCountsAsValidAtLoad() {
+    Fixture fx(QStringLiteral("relative/dir"));
+    QCOMPARE(fx.f().Txt_table->text(), QStringLiteral("relative/dir"));
+    QVERIFY(!fx.window->workspace().DirInvalid);
+    QVERIFY(!fx.f().Cmd_set->isEnabled());
+}
+
+void TestMainWindow::typingAClassNamesTheFile() {
+    Fixture fx;
+    fx.f().Txt_edit->setFocus();
+    QTest::keyClicks(fx.f().Txt_edit, "class Shape { }\npublic class Hello {\n");
+    QTest::keyClicks(fx.f().Txt_edit, "public static void main(String[] a) {}}");
+    QCOMPARE(fx.f().Txt_file->text(), QStringLiteral("Hello"));
+    QCOMPARE(fx.window->workspace().ClassCount, 2);
+    QCOMPARE(fx.window->workspace().ClassNames, (QStringList{"Shape", "Hello"}));
+    QVERIFY(!fx.window->workspace().Saved);
+}
+
+void TestMainWindow::anyEditMarksUnsaved() {
+    Fixture fx;
+    fx.f().Txt_edit->setText(QString());
+    QVERIFY(!fx.window->workspace().Saved);
+    QCOMPARE(fx.f().Txt_file->text(), QString());
+}
+
+void TestMainWindow::directoryCheck_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("invalid");
+    QTest::newRow("absolute") << "/home/u/java" << false;
+    QTest::newRow("home relative") << "~/java" << false;
+    QTest::newRow("relative") << "java" << true;
+    QTest::newRow("empty") << "" << true;
+    QTest::newRow("drive letter") << "D:" << true;
+}
+
+void TestMainWindow::directoryCheck() {
+    QFETCH(QString, text);
+    QFETCH(bool, invalid);
+    Fixture fx;
+    fx.f().Txt_table->setText(text);
+    QCOMPARE(fx.window->workspace().DirInvalid, invalid);
+    QVERIFY(fx.f().Cmd_set->isEnabled());
+}
+
+void TestMainWindow::storeDirectoryWritesPathAndDisablesButton() {
+    Fixture fx;
+    fx.f().Txt_table->setText(QStringLiteral("/new place"));
+    fx.f().Cmd_set->click();
+    QVERIFY(!fx.f().Cmd_set->isEnabled());
+    QCOMPARE(fx.state.settings.Path, QStringLiteral("/new place"));
+    QCOMPARE(loadSettings(fx.dir.path()).settings.Path, QStringLiteral("/new place"));
+}
+
+void TestMainWindow::saveCaptionComesBackAfterTimer() {
+    Fixture fx;
+    QTemporaryDir target;
+    fx.f().Txt_table->setText(target.path());
+    fx.f().Txt_edit->setText(QStringLiteral("class A {}"));
+    QElapsedTimer clock;
+    clock.start();
+    fx.f().Cmd_save->click();
+    QCOMPARE(fx.f().Cmd_save->caption(), QStringLiteral("保存中.."));
+    QTRY_COMPARE_WITH_TIMEOUT(fx.f().Cmd_save->caption(), QStringLiteral("保存"), 1000);
+    QVERIFY(clock.elapsed() >= 140);
+}
+
+void TestMainWindow::layoutFollowsTwips() {
+    Fixture fx;
+    // Every moved control keeps the gap between the last two buttons of the file row.
+    const QRect open = fx.f().Cmd_open->geometry();
+    const QRect backname = fx.f().Txt_backname->geometry();
+    QVERIFY(backname.right() < open.left());
+    QVERIFY(fx.f().Cmd_end->geometry().right() <= fx.f().Fra_set->width());
+    QVERIFY(fx.f().Fra_set->geometry().bottom() <= fx.window->height());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"
