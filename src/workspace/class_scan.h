@@ -1,0 +1,23 @@
+#pragma once
+// Deriving the source's file name from its main class, on every edit.
+
+#include <QString>
+#include <QStringList>
+
+namespace qm {
+
+// Removes every CR and LF, then leading and trailing spaces (spaces only:
+// tabs and other white space stay).
+QString StringFormat2(const QString &text);
+
+struct ClassScan {
+    QString fileName;       // what Txt_file shows after the scan
+    int ClassCount = 0;     // occurrences of "class", inside words too
+    QStringList ClassNames; // ClassCount entries; those the scan did not reach stay ""
+};
+
+// The main-class scan over the whole editor text. Runs in time linear in the
+// text plus the length of the names it returns.
+ClassScan scanMainClass(const QString &text);
+
+} // namespace qm
