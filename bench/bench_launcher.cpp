@@ -1,0 +1,146 @@
+// Processor use of the waiting program over a 3 s script, in percent of one
+// core, and the delay from the call to the script's first line. Style 1 uses
+// xterm; without a display the benchmark restarts itself under xvfb-run.
+#include "startup/shell_and_wait.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <sys/resource.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+QTemporaryDir *work = nullptr;
+
+double processCpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+double nowSeconds() {
+    using namespace std::chrono;
+    return duration<double>(system_clock::now().time_since_epoch()).count();
+}
+
+QString writeScript(const QString &name, const QByteArray &body) {
+    QFile file(work->filePath(name));
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write("#!/bin/bash\n" + body + "\n");
+    return file.fileName();
+}
+
+void BM_WaitCpu(benchmark::State &state) {
+    const int style = static_cast<int>(state.range(0));
+    const QString script = writeScript(QStringLiteral("wait.sh"), "sleep 3");
+    double cpu = 0;
+    double wall = 0;
+    for (auto _ : state) {
+        const double cpuBefore = processCpuSeconds();
+        const double wallBefore = nowSeconds();
+        if (!qm::ShellAndWait(script, style, 0))
+            state.SkipWithError("script not started");
+        cpu += processCpuSeconds() - cpuBefore;
+        wall += nowSeconds() - wallBefore;
+    }
+    state.counters["cpu_percent"] = wall > 0 ? 100.0 * cpu / wall : 0;
+}
+
+void BM_FirstLineLatency(benchmark::State &state) {
+    const int style = static_cast<int>(state.range(0));
+    const QString stamp = work->filePath(QStringLiteral("stamp"));
+    const QString script =
+        writeScript(QStringLiteral("first.sh"), "date +%s.%N > '" + stamp.toUtf8() + "'");
+    double total = 0;
+    for (auto _ : state) {
+        QFile::remove(stamp);
+        const double called = nowSeconds();
+        if (!qm::ShellAndWait(script, style, 0))
+            state.SkipWithError("script not started");
+        QFile file(stamp);
+        if (!file.open(QIODevice::ReadOnly))
+            state.SkipWithError("first line did not run");
+        total += file.readAll().trimmed().toDouble() - called;
+    }
+    state.counters["latency_ms"] =
+        benchmark::Counter(1000.0 * total, benchmark::Counter::kAvgIterations);
+}
+
+// The same first line straight in xterm, without the launcher: what the
+// terminal's own start-up costs.
+void BM_XtermAloneLatency(benchmark::State &state) {
+    const QString stamp = work->filePath(QStringLiteral("stamp"));
+    const QString line = QStringLiteral("date +%s.%N > '") + stamp + QLatin1Char('\'');
+    double total = 0;
+    for (auto _ : state) {
+        QFile::remove(stamp);
+        const double called = nowSeconds();
+        QProcess xterm;
+        xterm.setProcessChannelMode(QProcess::ForwardedChannels);
+        xterm.start(QStringLiteral("xterm"), {"-e", "/bin/sh", "-c", line});
+        xterm.waitForFinished(10000);
+        QFile file(stamp);
+        if (!file.open(QIODevice::ReadOnly))
+            state.SkipWithError("xterm did not run the line");
+        total += file.readAll().trimmed().toDouble() - called;
+    }
+    state.counters["latency_ms"] =
+        benchmark::Counter(1000.0 * total, benchmark::Counter::kAvgIterations);
+}
+
+BENCHMARK(BM_WaitCpu)->ArgName("style")->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_FirstLineLatency)
+    ->ArgName("style")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(10)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_XtermAloneLatency)->Iterations(10)->Unit(benchmark::kMillisecond);
+
+// Xvfb stands in for a display on machines without one.
+void ensureDisplay(int argc, char **argv) {
+    if (std::getenv("DISPLAY") || std::getenv("QM_BENCH_XVFB"))
+        return;
+    setenv("QM_BENCH_XVFB", "1", 1);
+    std::vector<char *> args{const_cast<char *>("xvfb-run"), const_cast<char *>("-a")};
+    args.insert(args.end(), argv, argv + argc);
+    args.push_back(nullptr);
+    execvp("xvfb-run", args.data());
+}
+
+// Style 1 measures xterm itself, whatever this machine prefers.
+void useXterm() {
+    const QString xterm = QStandardPaths::findExecutable(QStringLiteral("xterm"));
+    const QString bin = work->filePath(QStringLiteral("bin"));
+    QDir().mkpath(bin);
+    QFile::link(xterm, bin + QStringLiteral("/x-terminal-emulator"));
+    qputenv("PATH", bin.toUtf8() + ':' + qgetenv("PATH"));
+    qputenv("XDG_CONFIG_HOME", work->filePath(QStringLiteral("config")).toUtf8());
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    ensureDisplay(argc, argv);
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    work = &dir;
+    useXterm();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
