@@ -126,7 +126,8 @@ void TestShellAndWait::waitServicesTimers() {
     QFile::remove(finished);
     const QString script = writeScript("slow.sh", "sleep 0.6; touch '" + finished.toUtf8() + "'");
     bool firedWhileRunning = false;
-    QTimer::singleShot(150, this, [&] { firedWhileRunning = !QFile::exists(finished); });
+    QObject scope; // a timer left over from a failed wait must not outlive this test
+    QTimer::singleShot(150, &scope, [&] { firedWhileRunning = !QFile::exists(finished); });
     QVERIFY(ShellAndWait(script, style, 0));
     QVERIFY(firedWhileRunning);
     QVERIFY(QFile::exists(finished));
@@ -149,7 +150,8 @@ void TestShellAndWait::nestedCallReturnsFirst() {
     const QString outer = writeScript("outer.sh", "sleep " + outerSleep);
     const QString inner = writeScript("inner.sh", "sleep " + innerSleep);
     QStringList order;
-    QTimer::singleShot(50, this, [&] {
+    QObject scope;
+    QTimer::singleShot(50, &scope, [&] {
         order << "inner start";
         QVERIFY(ShellAndWait(inner, style, 0));
         order << "inner end";
