@@ -1,0 +1,39 @@
+#pragma once
+// Plays the user at a build's console window under Xvfb: waits until the run
+// is ready, lets the test look, then presses a key in that console until the
+// build returns.
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+
+class ConsoleDriver : public QObject {
+    Q_OBJECT
+
+public:
+    // `ready` says when to look; `look` runs once then (it may start a nested
+    // build). A null `ready` presses as soon as the console window shows.
+    ConsoleDriver(std::function<bool()> ready, std::function<void()> look);
+
+    bool timedOut() const { return timedOut_; }
+
+private:
+    void tick();
+    void findOwnWindow();
+
+    std::function<bool()> ready_;
+    std::function<void()> look_;
+    QStringList known_;
+    QString window_;
+    bool looked_ = false;
+    bool busy_ = false;
+    bool timedOut_ = false;
+    QTimer timer_;
+    QElapsedTimer clock_;
+};
+
+// Console windows on the display, oldest first.
+QStringList consoleWindows();

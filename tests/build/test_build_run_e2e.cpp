@@ -1,0 +1,197 @@
+// "编译+运行" end to end: the real JDK in a real xterm under Xvfb, the console
+// answered with key presses.
+
+#include "build/comp.h"
+#include "console_driver.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace qm::build;
+
+namespace {
+
+const QString kPath = QStringLiteral("~/My Java");
+
+// A program whose main appends a Chinese line to a marker file, so the test
+// sees that it ran, how often, and that javac read the copy as UTF-8.
+QString markerProgram(const QString &name, const QString &marker) {
+    return QStringLiteral("import java.nio.file.*;\n"
+                          "public class %1 {\n"
+                          "    public static void main(String[] args) throws Exception {\n"
+                          "        Files.writeString(Path.of(\"%2\"), \"你好\\n\",\n"
+                          "            StandardOpenOption.CREATE, StandardOpenOption.APPEND);\n"
+                          "    }\n"
+                          "}\n"
+                          "class Shape {}\n")
+        .arg(name, marker);
+}
+
+QString readText(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void writeExecutable(const QString &path, const QByteArray &text) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner);
+}
+
+} // namespace
+
+class BuildRunE2E : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void programRunsAndOnlyTheScriptStays();
+    void keptClassFilesStay();
+    void compileErrorNeverRunsStaleClasses();
+    void appletPageReachesTheViewer();
+    void nestedBuildsCloseInOrder();
+
+private:
+    QString buildDir() const { return home_.filePath("My Java/ClassFiles/"); }
+    QStringList buildFiles() const {
+        return QDir(buildDir()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+    QString marker(const QString &name) const { return home_.filePath("markers/" + name); }
+    BuildRequest request(const QString &name, const QString &source) const {
+        return BuildRequest{kPath, source, name, 0, 200, 400};
+    }
+
+    QTemporaryDir home_;
+};
+
+void BuildRunE2E::initTestCase() {
+    for (const char *tool : {"javac", "java", "xterm", "xdotool"}) {
+        if (QStandardPaths::findExecutable(tool).isEmpty())
+            QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(tool)));
+    }
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        QSKIP("needs an X display (run under xvfb-run)");
+    QVERIFY(home_.isValid());
+    qputenv("HOME", home_.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", home_.filePath("config").toUtf8());
+    QVERIFY(QDir().mkpath(home_.filePath("markers")));
+}
+
+void BuildRunE2E::init() {
+    QDir(home_.filePath("My Java")).removeRecursively();
+    QDir(home_.filePath("markers")).removeRecursively();
+    QDir().mkpath(home_.filePath("markers"));
+}
+
+void BuildRunE2E::programRunsAndOnlyTheScriptStays() {
+    const QString mark = marker("Hello");
+    QStringList duringRun;
+    ConsoleDriver driver([&] { return QFile::exists(mark); }, [&] { duringRun = buildFiles(); });
+    const BuildOutcome outcome = Comp(request("Hello", markerProgram("Hello", mark)), [] {
+        return AfterRunValues{kPath, 0, {"Hello", "Shape"}, 2};
+    });
+    QVERIFY(!driver.timedOut());
+    QCOMPARE(outcome, BuildOutcome::Ran);
+    QVERIFY2(duringRun.contains("Hello.java") && duringRun.contains("Tamsorley.sh"),
+             qPrintable(duringRun.join(", ")));
+    QCOMPARE(readText(mark), QStringLiteral("你好\n"));
+    QCOMPARE(buildFiles(), QStringList{"Tamsorley.sh"});
+}
+
+void BuildRunE2E::keptClassFilesStay() {
+    const QString mark = marker("Hello");
+    ConsoleDriver driver([&] { return QFile::exists(mark); }, nullptr);
+    Comp(request("Hello", markerProgram("Hello", mark)), [] {
+        return AfterRunValues{kPath, 1, {"Hello", "Shape"}, 2};
+    });
+    QVERIFY(!driver.timedOut());
+    QCOMPARE(buildFiles(), (QStringList{"Hello.class", "Shape.class", "Tamsorley.sh"}));
+}
+
+void BuildRunE2E::compileErrorNeverRunsStaleClasses() {
+    // A class file of an earlier, good version of the program lies in the
+    // build directory, as it does when class files are kept.
+    const QString mark = marker("Broken");
+    const QString good = home_.filePath("good/Broken.java");
+    QVERIFY(QDir().mkpath(home_.filePath("good")) && QDir().mkpath(buildDir()));
+    QFile file(good);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(markerProgram("Broken", mark).toUtf8());
+    file.close();
+    QCOMPARE(QProcess::execute("javac", {"-encoding", "UTF-8", "-d", buildDir(), good}), 0);
+
+    QString broken = markerProgram("Broken", mark);
+    broken.replace("throws Exception {", "throws Exception { int x = ;");
+    ConsoleDriver driver(nullptr, nullptr);
+    const BuildOutcome outcome = Comp(request("Broken", broken), [] {
+        return AfterRunValues{kPath, 0, {"Broken", "Shape"}, 2};
+    });
+    QVERIFY(!driver.timedOut());
+    QCOMPARE(outcome, BuildOutcome::Ran);
+    QVERIFY(!QFile::exists(mark));
+    QCOMPARE(buildFiles(), QStringList{"Tamsorley.sh"});
+}
+
+void BuildRunE2E::appletPageReachesTheViewer() {
+    const QString bin = home_.filePath("bin");
+    const QString page = home_.filePath("markers/page");
+    QVERIFY(QDir().mkpath(bin));
+    writeExecutable(bin + "/appletviewer", "#!/bin/sh\ncat -- \"$1\" > '" + page.toUtf8() +
+                                               ".part'\nprintf '%s' \"$PWD/$1\" >> '" +
+                                               page.toUtf8() + ".part'\nmv '" + page.toUtf8() +
+                                               ".part' '" + page.toUtf8() + "'\n");
+    const QByteArray savedPath = qgetenv("PATH");
+    qputenv("PATH", bin.toUtf8() + ":" + savedPath);
+
+    QStringList duringRun;
+    ConsoleDriver driver([&] { return QFile::exists(page); }, [&] { duringRun = buildFiles(); });
+    BuildRequest applet = request("Hello", "public class Hello {}\n");
+    applet.compType = 1;
+    applet.apHeight = -20;
+    Comp(applet, [] { return AfterRunValues{kPath, 0, {"Hello"}, 1}; });
+    qputenv("PATH", savedPath);
+
+    QVERIFY(!driver.timedOut());
+    QVERIFY(duringRun.contains("Hello.HTML"));
+    QCOMPARE(readText(page), "<html>\n<applet code=\"Hello.class\" height=-20 width=400>\n"
+                             "</applet>\n</html>\n" +
+                                 buildDir() + "Hello.HTML");
+    QCOMPARE(buildFiles(), QStringList{"Tamsorley.sh"});
+}
+
+void BuildRunE2E::nestedBuildsCloseInOrder() {
+    // The inner name is longer, so the rewritten script is longer than the one
+    // the outer console is still reading.
+    const QString inner = QStringLiteral("InnerProgramWithAMuchLongerName");
+    QStringList returned;
+    auto innerBuild = [&] {
+        ConsoleDriver driver([&] { return QFile::exists(marker(inner)); }, nullptr);
+        Comp(request(inner, markerProgram(inner, marker(inner))), [&] {
+            return AfterRunValues{kPath, 0, {inner, "Shape"}, 2};
+        });
+        QVERIFY(!driver.timedOut());
+        returned << inner;
+    };
+    ConsoleDriver driver([&] { return QFile::exists(marker("Outer")); }, innerBuild);
+    Comp(request("Outer", markerProgram("Outer", marker("Outer"))), [] {
+        return AfterRunValues{kPath, 0, {"Outer", "Shape"}, 2};
+    });
+    returned << "Outer";
+
+    QVERIFY(!driver.timedOut());
+    QCOMPARE(returned, (QStringList{inner, "Outer"}));
+    QCOMPARE(readText(marker("Outer")), QStringLiteral("你好\n"));
+    QCOMPARE(readText(marker(inner)), QStringLiteral("你好\n"));
+    QCOMPARE(buildFiles(), QStringList{"Tamsorley.sh"});
+    QVERIFY(readText(buildDir() + "Tamsorley.sh").contains(inner));
+}
+
+QTEST_GUILESS_MAIN(BuildRunE2E)
+#include "test_build_run_e2e.moc"
