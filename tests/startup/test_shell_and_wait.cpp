@@ -76,6 +76,8 @@ private slots:
     void killedWrapperEndsWait();
     void terminalThatNeverRunsScriptFails();
     void noTerminalFound();
+    // Last: once the application has been told to quit, event loops stay off.
+    void quittingApplicationStillWaits();
 };
 
 void TestShellAndWait::missingScriptFailsAtOnce_data() {
@@ -221,6 +223,18 @@ void TestShellAndWait::noTerminalFound() {
     QVERIFY(!consoleRan);
     QCOMPARE(console, LaunchFailure::NoTerminal);
     QVERIFY(hiddenRan);
+}
+
+void TestShellAndWait::quittingApplicationStillWaits() {
+    const QString finished = path("finished");
+    QFile::remove(finished);
+    const QString script = writeScript("late.sh", "sleep 0.6; touch '" + finished.toUtf8() + "'");
+    QObject scope;
+    QTimer::singleShot(100, &scope, [] { QCoreApplication::exit(0); });
+    const double before = processCpuSeconds();
+    QVERIFY(ShellAndWait(script, 1, 0));
+    QVERIFY(QFile::exists(finished));
+    QVERIFY(processCpuSeconds() - before < 0.25);
 }
 
 QTEST_GUILESS_MAIN(TestShellAndWait)

@@ -41,14 +41,7 @@ void TestTerminal::options_data() {
     QTest::newRow("konsole") << "konsole" << QStringList{"--separate", "-e"};
     QTest::newRow("gnome: waits, title before --")
         << "gnome-terminal" << QStringList{"--wait", "--title", t, "--"};
-    QTest::newRow("xfce4") << "xfce4-terminal" << QStringList{"--disable-server", "-T", t, "-x"};
-    QTest::newRow("mate") << "mate-terminal" << QStringList{"--disable-factory", "-t", t, "-x"};
     QTest::newRow("kitty: plain command") << "kitty" << QStringList{"--title", t};
-    QTest::newRow("foot: plain command") << "foot" << QStringList{"--title", t};
-    QTest::newRow("alacritty") << "alacritty" << QStringList{"--title", t, "-e"};
-    QTest::newRow("urxvt") << "urxvt" << QStringList{"-title", t, "-e"};
-    QTest::newRow("lxterminal") << "lxterminal" << QStringList{"--no-remote", "-t", t, "-e"};
-    QTest::newRow("tilix") << "tilix" << QStringList{"--new-process", "-t", t, "-e"};
     QTest::newRow("unknown: x-terminal-emulator options")
         << "some-term" << QStringList{"-T", t, "-e"};
 }
