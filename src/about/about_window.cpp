@@ -18,9 +18,9 @@ namespace {
 
 // The contact frame sets the window's width; everything else hangs off it.
 constexpr double kFrameLeft = 160;
-constexpr double kFrameTop = 1170;
+constexpr double kFrameTop = 1110;
 constexpr double kFrameWidth = 4950;
-constexpr double kFrameHeight = 1230;
+constexpr double kFrameHeight = 1140;
 constexpr double kBaseHeightTwips = 3250;
 
 const char *const kStyle = R"(
@@ -86,13 +86,13 @@ void AboutWindow::buildHeader() {
     auto *banner = named(new QLabel(this), "Image1");
     banner->setPixmap(QPixmap(QStringLiteral(":/quillmoss/about_banner.png")));
     banner->setScaledContents(true);
-    placeTwips(banner, {kFrameLeft, 120, kFrameWidth, 600});
+    placeTwips(banner, {kFrameLeft, 105, kFrameWidth, 600});
 
-    QLabel *name = label(this, "Lab_softname", about::kSoftName, {kFrameLeft, 780, 3300, 330});
+    QLabel *name = label(this, "Lab_softname", about::kSoftName, {kFrameLeft, 750, 3300, 330});
     QFont big = name->font();
     big.setPointSize(12);
     name->setFont(big);
-    QLabel *date = label(this, "Lab_date", about::kDate, {kFrameLeft + 3300, 810, 1650, 270});
+    QLabel *date = label(this, "Lab_date", about::kDate, {kFrameLeft + 3300, 780, 1650, 270});
     date->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
@@ -105,19 +105,19 @@ void AboutWindow::buildContactBlock() {
 
     label(m_frame, "Lab_myname", u"作者:", {150, 150, 700, 240});
     valueField(m_frame, "Txt_myname", about::kAuthor, {870, 135, 2010, 270});
-    label(m_frame, "Lab_group", u"组织:", {150, 480, 700, 240});
-    valueField(m_frame, "Txt_group", about::kStudio, {870, 465, 2010, 270});
+    label(m_frame, "Lab_group", u"组织:", {150, 465, 700, 240});
+    valueField(m_frame, "Txt_group", about::kStudio, {870, 450, 2010, 270});
     label(m_frame, "Lab_qq", u"QQ:", {3030, 150, 480, 240});
     valueField(m_frame, "Txt_qq", about::kQq, {3510, 135, 1290, 270});
 }
 
 void AboutWindow::buildLinks() {
-    label(m_frame, "Lab_email", u"E-mail:", {150, 810, 700, 240});
-    label(m_frame, "Lab_any", u"相关链接:", {3030, 480, 1770, 240});
-    link("Txt_homepage", u"个人主页", QUrl(about::kHomePage.toString()), {3030, 810, 780, 240});
-    link("Txt_update", u"检查更新", QUrl(about::kUpdatePage.toString()), {3930, 810, 780, 240});
+    label(m_frame, "Lab_email", u"E-mail:", {150, 780, 700, 240});
+    label(m_frame, "Lab_any", u"相关链接:", {3030, 465, 1770, 240});
+    link("Txt_homepage", u"个人主页", QUrl(about::kHomePage.toString()), {3030, 780, 780, 240});
+    link("Txt_update", u"检查更新", QUrl(about::kUpdatePage.toString()), {3930, 780, 780, 240});
     link("Txt_email", about::kEmail, QUrl(QStringLiteral("mailto:") + about::kEmail.toString()),
-         {870, 810, 2010, 240});
+         {870, 780, 2010, 240});
 }
 
 LinkText *AboutWindow::link(const char *name, QStringView text, const QUrl &target, QRectF twips) {

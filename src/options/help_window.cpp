@@ -79,7 +79,6 @@ HelpWindow::HelpWindow(ProgramState &state, QWidget *owner)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
-    setAttribute(Qt::WA_DeleteOnClose, false);
     setStyleSheet(QLatin1String(kStyle));
     buildControls();
     connectHandlers();

@@ -17,7 +17,6 @@ private slots:
     void applyFallsBack_data();
     void applyFallsBack();
     void applyStoresAndWrites();
-    void applyLoneMinusStoresZero();
     void applyCompType_data();
     void applyCompType();
     void applyKeepsValuesWhenFileCannotBeWritten();
@@ -164,19 +163,6 @@ void FieldChecksTest::applyStoresAndWrites() {
     QVERIFY(QFile::remove(dir.filePath(QString::fromLatin1(kSettingsFileName))));
     applyOptions(state, form);
     QCOMPARE(loadSettings(dir.path()).settings, expected);
-}
-
-void FieldChecksTest::applyLoneMinusStoresZero() {
-    QTemporaryDir dir;
-    ProgramState state;
-    state.programDir = dir.path();
-    state.settings.Mode = 35;
-    OptionsForm form;
-    form.heightText = QStringLiteral("-");
-    form.pendingOffset = 35;
-    const OptionsForm shown = applyOptions(state, form);
-    QCOMPARE(shown.heightText, QStringLiteral("0"));
-    QCOMPARE(state.settings.Mode, qint16(0));
 }
 
 void FieldChecksTest::applyCompType_data() {
