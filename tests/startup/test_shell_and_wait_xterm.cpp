@@ -85,6 +85,7 @@ void TestShellAndWaitXterm::consoleWindow() {
     file.close();
 
     bool acted = false;
+    QByteArray windowName;
     bool gaveUp = false;
     QElapsedTimer clock;
     clock.start();
@@ -101,6 +102,7 @@ void TestShellAndWaitXterm::consoleWindow() {
         const QByteArray window = xdotool({"search", "--name", title}).split('\n').value(0);
         if (window.isEmpty())
             return;
+        windowName = xdotool({"getwindowname", window});
         bool ok = false;
         if (pressKey) {
             xdotool({"windowfocus", window}, &ok);
@@ -119,6 +121,7 @@ void TestShellAndWaitXterm::consoleWindow() {
     QCOMPARE(why, LaunchFailure::None);
     QVERIFY(QFile::exists(started));
     QVERIFY(acted);
+    QCOMPARE(QString::fromUtf8(windowName), title + QStringLiteral(".sh"));
     QVERIFY(!gaveUp);
     QFile answer(got);
     if (pressKey) {
