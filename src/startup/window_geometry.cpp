@@ -32,8 +32,9 @@ QSize frameOf(const QWidget *window) {
     return window->isVisible() ? QSize(0, 0) : estimatedFrame(window);
 }
 
-void applyOuterSize(QWidget *window, QSize outerPx) {
-    const QSize client = (outerPx - frameOf(window)).expandedTo(QSize(1, 1));
+void applyOuterSize(QWidget *window, QSize outerPx, QSize minimumClient) {
+    const QSize client =
+        (outerPx - frameOf(window)).expandedTo(minimumClient).expandedTo(QSize(1, 1));
     window->setFixedSize(client);
 }
 
@@ -59,19 +60,21 @@ void placeTwips(QWidget *control, const QRectF &r) {
                          twipsToPixels(r.top() + r.height(), tpp) - top);
 }
 
-void sizeAndPlaceWindow(QWidget *window, QSizeF outerTwips) {
+void sizeAndPlaceWindow(QWidget *window, QSizeF outerTwips, QSizeF minimumClientTwips) {
     const double tpp = widgetTwipsPerPixel(window);
     const QSize outerPx(twipsToPixels(outerTwips.width(), tpp),
                         twipsToPixels(outerTwips.height(), tpp));
-    applyOuterSize(window, outerPx);
+    const QSize minimumClient(twipsToPixels(minimumClientTwips.width(), tpp),
+                              twipsToPixels(minimumClientTwips.height(), tpp));
+    applyOuterSize(window, outerPx, minimumClient);
     const QPointF at = placementTwips(screenSizeTwips(window), outerTwips);
     const QPoint atPx(twipsToPixels(at.x(), tpp), twipsToPixels(at.y(), tpp));
     window->move(atPx);
     // Once framed, correct the client size so the outer size is exact.
-    QTimer::singleShot(0, window, [window, outerPx, atPx] {
+    QTimer::singleShot(0, window, [window, outerPx, minimumClient, atPx] {
         if (!window->isVisible())
             return;
-        applyOuterSize(window, outerPx);
+        applyOuterSize(window, outerPx, minimumClient);
         window->move(atPx);
     });
 }

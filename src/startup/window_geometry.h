@@ -20,7 +20,9 @@ void placeTwips(QWidget *control, const QRectF &twips);
 // Fixes a window's outer size (frame included) to the given twips and places
 // it centred with one third of the free height above it. The frame is only
 // known once the window manager has framed the window, so the client size is
-// corrected again after the window is shown.
-void sizeAndPlaceWindow(QWidget *window, QSizeF outerTwips);
+// corrected again after the window is shown. The client area never gets
+// smaller than `minimumClientTwips`, so a window manager with a thicker
+// frame than the layout allows for cannot clip the lowest controls.
+void sizeAndPlaceWindow(QWidget *window, QSizeF outerTwips, QSizeF minimumClientTwips = {});
 
 } // namespace qm

@@ -86,7 +86,9 @@ void MainWindow::applyLayout() {
         if (auto *control = findChild<QWidget *>(it.key()))
             placeTwips(control, it.value());
     }
-    sizeAndPlaceWindow(this, layout.window);
+    // The lowest control must stay visible whatever frame the window manager draws.
+    const QRectF lowest = layout["Fra_set"];
+    sizeAndPlaceWindow(this, layout.window, QSizeF(0, lowest.bottom()));
 }
 
 void MainWindow::editorChanged() {

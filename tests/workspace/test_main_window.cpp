@@ -3,6 +3,7 @@
 #include "startup/skin_button.h"
 #include "workspace/main_window.h"
 
+#include <QGroupBox>
 #include <QLineEdit>
 #include <Qsci/qsciscintilla.h>
 #include <QtTest>
@@ -80,8 +81,11 @@ void TestMainWindow::relativeStoredDirectoryStillCountsAsValidAtLoad() {
 void TestMainWindow::typingAClassNamesTheFile() {
     Fixture fx;
     fx.f().Txt_edit->setFocus();
-    QTest::keyClicks(fx.f().Txt_edit, "class Shape { }\npublic class Hello {\n");
-    QTest::keyClicks(fx.f().Txt_edit, "public static void main(String[] a) {}}");
+    for (const char *line :
+         {"class Shape { }", "public class Hello {", "public static void main(String[] a) {}}"}) {
+        QTest::keyClicks(fx.f().Txt_edit, line);
+        QTest::keyClick(fx.f().Txt_edit, Qt::Key_Return);
+    }
     QCOMPARE(fx.f().Txt_file->text(), QStringLiteral("Hello"));
     QCOMPARE(fx.window->workspace().ClassCount, 2);
     QCOMPARE(fx.window->workspace().ClassNames, (QStringList{"Shape", "Hello"}));
@@ -90,7 +94,10 @@ void TestMainWindow::typingAClassNamesTheFile() {
 
 void TestMainWindow::anyEditMarksUnsaved() {
     Fixture fx;
-    fx.f().Txt_edit->setText(QString());
+    fx.f().Txt_edit->setFocus();
+    QTest::keyClick(fx.f().Txt_edit, Qt::Key_A);
+    QTest::keyClick(fx.f().Txt_edit, Qt::Key_Backspace);
+    QCOMPARE(fx.f().Txt_edit->text(), QString());
     QVERIFY(!fx.window->workspace().Saved);
     QCOMPARE(fx.f().Txt_file->text(), QString());
 }

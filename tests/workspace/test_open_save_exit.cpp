@@ -88,10 +88,10 @@ void TestOpenSaveExit::saveCutsTrailingTextFromEditorAndFile() {
 
 void TestOpenSaveExit::emptyNameSavesAsNoneName() {
     Fixture fx;
-    fx.type("no classes here {}");
+    fx.type("no types here {}");
     QCOMPARE(fx.f().Txt_file->text(), QString());
     QVERIFY(fx.window->keeper().Savefile());
-    QCOMPARE(readAll(fx.saved("None_Name")), QByteArray("no classes here {}\n"));
+    QCOMPARE(readAll(fx.saved("None_Name")), QByteArray("no types here {}\n"));
 }
 
 void TestOpenSaveExit::relativeDirectoryIsRefusedWithoutWriting() {
@@ -119,7 +119,7 @@ void TestOpenSaveExit::uncreatableDirectoryFailsThenRefusesUntilEdited() {
     QVERIFY(!fx.window->keeper().Savefile());
     QVERIFY(!QFileInfo::exists(blocker));
     QCOMPARE(fx.prompter.errors.size(), 2);
-    fx.f().Txt_table->setText(blocker + "/sub");
+    fx.f().Txt_table->setText(blocker + "/sub/");
     QVERIFY(fx.window->keeper().Savefile());
     QCOMPARE(readAll(blocker + "/sub/A.java"), QByteArray("class A {}\n"));
 }
