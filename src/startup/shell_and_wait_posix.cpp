@@ -21,8 +21,9 @@ namespace qm::detail {
 
 namespace {
 
-const QString kHiddenShell = QStringLiteral("/bin/sh");
-const QString kConsoleShell = QStringLiteral("/bin/bash");
+// sh runs hidden scripts and the wrapper; console scripts are bash scripts.
+const QString kPosixShell = QStringLiteral("/bin/sh");
+const QString kScriptShell = QStringLiteral("/bin/bash");
 
 std::unique_ptr<QProcess> startProcess(const QString &program, const QStringList &arguments) {
     auto process = std::make_unique<QProcess>();
@@ -80,7 +81,7 @@ bool writeWrapper(const QString &path, const QString &runDir, const QString &scr
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    const QByteArray text = wrapperScript(runDir, kConsoleShell, script).toUtf8();
+    const QByteArray text = wrapperScript(runDir, kScriptShell, script).toUtf8();
     const bool written = file.write(text) == text.size();
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     return written;
@@ -121,7 +122,7 @@ private:
 };
 
 bool runHidden(const QString &script, int sliceMs, LaunchFailure &failure) {
-    std::unique_ptr<QProcess> process = startProcess(kHiddenShell, {script});
+    std::unique_ptr<QProcess> process = startProcess(kPosixShell, {script});
     if (!process) {
         failure = LaunchFailure::NotStarted;
         return false;
@@ -142,7 +143,7 @@ bool runInTerminal(const QString &script, int sliceMs, LaunchFailure &failure) {
     const QString wrapper = runDir.filePath(QStringLiteral("run.sh"));
     if (!runDir.isValid() || !writeWrapper(wrapper, runDir.path(), script))
         return false;
-    const QStringList line = terminalCommandLine(terminal, {kHiddenShell, wrapper});
+    const QStringList line = terminalCommandLine(terminal, {kPosixShell, wrapper});
     std::unique_ptr<QProcess> process = startProcess(line.first(), line.mid(1));
     if (!process)
         return false;
