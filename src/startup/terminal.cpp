@@ -64,6 +64,9 @@ Terminal resolvedAlternative(const QString &path, const QString &title) {
                        knownTerminalNames().contains(name) && !target.isEmpty();
     if (known)
         return {target, terminalOptions(name, title)};
+    // Debian's xterm wrappers hand every option on to xterm.
+    if (name == QLatin1String("lxterm") || name == QLatin1String("uxterm"))
+        return {path, terminalOptions(QStringLiteral("xterm"), title)};
     return {path, terminalOptions(QStringLiteral("x-terminal-emulator"), title)};
 }
 
@@ -79,6 +82,11 @@ QStringList knownTerminalNames() {
 QStringList terminalOptions(const QString &name, const QString &title) {
     const TerminalFlags *flags = flagsFor(name);
     QStringList options;
+    // xterm's default bitmap font has no Chinese glyphs; its FreeType path
+    // falls back to an installed CJK font.
+    if (name == QLatin1String("xterm"))
+        options << QStringLiteral("-fa") << QStringLiteral("Monospace") << QStringLiteral("-fs")
+                << QStringLiteral("11");
     if (flags->ownProcess)
         options << QLatin1String(flags->ownProcess);
     if (flags->title)

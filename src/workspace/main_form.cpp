@@ -87,7 +87,7 @@ QsciScintilla *editor(QWidget *parent) {
     e->setFont(fixedFont());
     e->setMarginType(0, QsciScintilla::NumberMargin);
     e->setMarginLineNumbers(0, true);
-    e->setMarginWidth(0, QStringLiteral("00000"));
+    e->setMarginWidth(0, QStringLiteral("0000"));
     e->setMarginsFont(fixedFont());
     e->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     e->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -131,8 +131,7 @@ MainForm buildMainForm(QWidget *window) {
     f.Cmd_byyx = button(window, "Cmd_byyx", QStringLiteral("编译+运行"), kBlue);
     f.Cmd_about = button(window, "Cmd_about", QStringLiteral("关于"), QColor(192, 64, 0));
     f.Pic_sky = named(new QLabel(window), "Pic_sky");
-    f.Pic_sky->setPixmap(QPixmap(QStringLiteral(":/quillmoss/banner.png")));
-    f.Pic_sky->setScaledContents(true);
+    f.Pic_sky->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     f.Fra_edit = frame(window, "Fra_edit", QStringLiteral("编辑区"));
     f.Txt_edit = editor(f.Fra_edit);
     f.Fra_set = frame(window, "Fra_set", QStringLiteral("设置区"));

@@ -14,11 +14,38 @@
 
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 #include <Qsci/qsciscintilla.h>
 
 namespace qm {
+
+namespace {
+
+// The fixed suffix field is narrower than ".java" in a 12 pt monospace font:
+// step the font down until the whole suffix shows.
+void shrinkToFit(QLineEdit *field) {
+    field->setTextMargins(0, 0, 0, 0);
+    field->setAlignment(Qt::AlignCenter);
+    QFont font = field->font();
+    const int room = field->width() - 6; // frame and the line edit's own padding
+    while (font.pointSize() > 6 && QFontMetrics(font).horizontalAdvance(field->text()) > room)
+        font.setPointSize(font.pointSize() - 1);
+    field->setFont(font);
+}
+
+// The banner keeps its proportions at the box's height; a narrower box
+// shows its left part, where the name is.
+void fitBanner(QLabel *box) {
+    const QPixmap banner(QStringLiteral(":/quillmoss/banner.png"));
+    const qreal ratio = box->devicePixelRatioF();
+    QPixmap scaled = banner.scaledToHeight(qRound(box->height() * ratio), Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    box->setPixmap(scaled);
+}
+
+} // namespace
 
 MainWindow::MainWindow(ProgramState &state, MainWindowServices services, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -86,6 +113,8 @@ void MainWindow::applyLayout() {
         if (auto *control = findChild<QWidget *>(it.key()))
             placeTwips(control, it.value());
     }
+    shrinkToFit(m_form.Txt_backname);
+    fitBanner(m_form.Pic_sky);
     // The lowest control must stay visible whatever frame the window manager draws.
     const QRectF lowest = layout["Fra_set"];
     sizeAndPlaceWindow(this, layout.window, QSizeF(0, lowest.bottom()));

@@ -37,7 +37,8 @@ void TestTerminal::options_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("expected");
     const QString t = QStringLiteral("Tamsorley.sh");
-    QTest::newRow("xterm") << "xterm" << QStringList{"-T", t, "-e"};
+    QTest::newRow("xterm with a font that has Chinese glyphs")
+        << "xterm" << QStringList{"-fa", "Monospace", "-fs", "11", "-T", t, "-e"};
     QTest::newRow("konsole") << "konsole" << QStringList{"--separate", "-e"};
     QTest::newRow("gnome: waits, title before --")
         << "gnome-terminal" << QStringList{"--wait", "--title", t, "--"};
@@ -84,7 +85,8 @@ void TestTerminal::alternativeIsResolved_data() {
         << "gnome-terminal" << QStringList{"--wait", "--title", "t", "--"};
     QTest::newRow("GNOME's wrapper takes xterm flags")
         << "gnome-terminal.wrapper" << QStringList{"-T", "t", "-e"};
-    QTest::newRow("lxterm script") << "lxterm" << QStringList{"-T", "t", "-e"};
+    QTest::newRow("lxterm script passes xterm options on")
+        << "lxterm" << QStringList{"-fa", "Monospace", "-fs", "11", "-T", "t", "-e"};
 }
 
 void TestTerminal::alternativeIsResolved() {
@@ -116,9 +118,10 @@ void TestTerminal::confLine_data() {
                                         << "myterm" << QStringList{"$HOME;rm"};
     QTest::newRow("missing program falls back to detection")
         << "nosuchterm -e"
-        << "xterm" << QStringList{"-T", "t", "-e"};
-    QTest::newRow("only comments") << "# nothing"
-                                   << "xterm" << QStringList{"-T", "t", "-e"};
+        << "xterm" << QStringList{"-fa", "Monospace", "-fs", "11", "-T", "t", "-e"};
+    QTest::newRow("only comments")
+        << "# nothing"
+        << "xterm" << QStringList{"-fa", "Monospace", "-fs", "11", "-T", "t", "-e"};
 }
 
 void TestTerminal::confLine() {
@@ -136,7 +139,8 @@ void TestTerminal::confLine() {
 void TestTerminal::commandFollowsOptions() {
     const Terminal xterm{QStringLiteral("/usr/bin/xterm"), terminalOptions("xterm", "a b.sh")};
     QCOMPARE(terminalCommandLine(xterm, {"/bin/sh", "/run/x/run.sh"}),
-             (QStringList{"/usr/bin/xterm", "-T", "a b.sh", "-e", "/bin/sh", "/run/x/run.sh"}));
+             (QStringList{"/usr/bin/xterm", "-fa", "Monospace", "-fs", "11", "-T", "a b.sh", "-e",
+                          "/bin/sh", "/run/x/run.sh"}));
 }
 
 QTEST_GUILESS_MAIN(TestTerminal)
