@@ -40,14 +40,18 @@ QList<qsizetype> positionsOf(QStringView text, QStringView needle) {
 }
 
 // StringFormat2 of text[begin, end) cut at its first space, without copying
-// more than the name itself.
+// more than the name itself, and never more than kMaxNameLength characters.
 QString nameBetween(QStringView text, qsizetype begin, qsizetype end) {
     while (begin < end && (text[begin] == u' ' || isLineBreak(text[begin])))
         ++begin;
     qsizetype stop = begin;
+    qsizetype kept = 0;
     bool hasLineBreak = false;
-    for (; stop < end && text[stop] != u' '; ++stop)
-        hasLineBreak = hasLineBreak || isLineBreak(text[stop]);
+    for (; stop < end && text[stop] != u' ' && kept < kMaxNameLength; ++stop) {
+        const bool lineBreak = isLineBreak(text[stop]);
+        hasLineBreak = hasLineBreak || lineBreak;
+        kept += lineBreak ? 0 : 1;
+    }
     QString name = text.sliced(begin, stop - begin).toString();
     if (hasLineBreak)
         name.remove(u'\r').remove(u'\n');

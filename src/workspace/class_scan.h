@@ -16,6 +16,11 @@ struct ClassScan {
     QStringList ClassNames; // ClassCount entries; those the scan did not reach stay ""
 };
 
+// Longest name kept. No file system takes a longer file name, and without a
+// limit a pasted run of "classclass..." without spaces would copy the rest of
+// the text once per occurrence.
+inline constexpr qsizetype kMaxNameLength = 256;
+
 // The main-class scan over the whole editor text. Runs in time linear in the
 // text plus the length of the names it returns.
 ClassScan scanMainClass(const QString &text);

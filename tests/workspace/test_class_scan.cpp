@@ -17,6 +17,7 @@ private slots:
 
     void agreesWithTheStepByStepScanOnRandomTexts();
     void agreesOnALongSourceWithManyClasses();
+    void pastedRunWithoutSpacesStaysBounded();
 };
 
 void TestClassScan::stringFormat2_data() {
@@ -172,6 +173,21 @@ void TestClassScan::agreesOnALongSourceWithManyClasses() {
     for (int i = 0; i < 400; ++i)
         text += randomText(random) + QStringLiteral("\r\n");
     compareWithReference(text);
+}
+
+void TestClassScan::pastedRunWithoutSpacesStaysBounded() {
+    // 1 MiB of "classclass...{": every occurrence reaches the same brace.
+    const QString text = QString(QStringLiteral("class")).repeated(200000) + QStringLiteral("{");
+    QElapsedTimer clock;
+    clock.start();
+    const ClassScan scan = scanMainClass(text);
+    QCOMPARE(scan.ClassCount, 200000);
+    QCOMPARE(scan.fileName.size(), kMaxNameLength);
+    QVERIFY(scan.fileName.startsWith(QStringLiteral("classclass")));
+    QCOMPARE(scan.ClassNames.last(), QString()); // nothing between the last one and "{"
+    QVERIFY2(clock.elapsed() < 5000, "the scan copied far more than the names");
+    // Names within the limit are exactly what the step-by-step scan gives.
+    compareWithReference(QStringLiteral("class ") + QString(255, QLatin1Char('x')) + " {}");
 }
 
 QTEST_APPLESS_MAIN(TestClassScan)
