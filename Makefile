@@ -40,13 +40,17 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && echo "== $$b" && "$$b"; done
+	@for b in $(BUILD_DIR)/bench/bench_*; do \
+	  if [ -f "$$b" ] && [ -x "$$b" ]; then echo "== $$b"; "$$b"; fi; \
+	done
 
 fuzz: deps
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
 	  -DQM_BUILD_FUZZ=ON -DQM_BUILD_TESTS=OFF -DQM_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(FUZZ_DIR) -j $(JOBS)
-	@for f in $(FUZZ_DIR)/fuzz/fuzz_*; do [ -x "$$f" ] && echo "== $$f" && "$$f" -max_total_time=20 || exit 1; done
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzzers
+	@for f in $(FUZZ_DIR)/fuzz/fuzz_*; do \
+	  if [ -f "$$f" ] && [ -x "$$f" ]; then echo "== $$f"; "$$f" -max_total_time=20 || exit 1; fi; \
+	done
 
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
