@@ -44,5 +44,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         std::fprintf(stderr, "scan differs: %s\n", qPrintable(text.toUtf8().toPercentEncoding()));
         std::abort();
     }
+    const qm::ClassScan bytes = qm::scanMainClassUtf8(text.toUtf8());
+    if (bytes.fileName != fast.fileName || bytes.ClassNames != fast.ClassNames) {
+        std::fprintf(stderr, "UTF-8 scan differs: %s\n",
+                     qPrintable(text.toUtf8().toPercentEncoding()));
+        std::abort();
+    }
     return 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Deriving the source's file name from its main class, on every edit.
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -24,5 +25,9 @@ inline constexpr qsizetype kMaxNameLength = 256;
 // The main-class scan over the whole editor text. Runs in time linear in the
 // text plus the length of the names it returns.
 ClassScan scanMainClass(const QString &text);
+
+// The same scan over the UTF-8 bytes of the text, as the editor holds them,
+// which spares converting the whole text on every keystroke.
+ClassScan scanMainClassUtf8(QByteArrayView utf8);
 
 } // namespace qm

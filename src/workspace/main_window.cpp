@@ -121,7 +121,12 @@ void MainWindow::applyLayout() {
 }
 
 void MainWindow::editorChanged() {
-    const ClassScan scan = scanMainClass(m_form.Txt_edit->text());
+    QsciScintilla *editor = m_form.Txt_edit;
+    // The editor's own UTF-8 buffer, read in place.
+    const auto *bytes = static_cast<const char *>(
+        editor->SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
+    const auto length = editor->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+    const ClassScan scan = scanMainClassUtf8(QByteArrayView(bytes, length));
     m_form.Txt_file->setText(scan.fileName);
     m_workspace.ClassCount = scan.ClassCount;
     m_workspace.ClassNames = scan.ClassNames;

@@ -154,6 +154,10 @@ void compareWithReference(const QString &text) {
     QVERIFY2(fast.fileName == reference.fileName, where.constData());
     QVERIFY2(fast.ClassCount == reference.ClassCount, where.constData());
     QVERIFY2(fast.ClassNames == reference.ClassNames, where.constData());
+    // The editor's own UTF-8 bytes give the same result.
+    const ClassScan bytes = scanMainClassUtf8(text.toUtf8());
+    QVERIFY2(bytes.fileName == fast.fileName, where.constData());
+    QVERIFY2(bytes.ClassNames == fast.ClassNames, where.constData());
 }
 
 } // namespace
@@ -186,6 +190,8 @@ void TestClassScan::pastedRunWithoutSpacesStaysBounded() {
     QVERIFY(scan.fileName.startsWith(QStringLiteral("classclass")));
     QCOMPARE(scan.ClassNames.last(), QString()); // nothing between the last one and "{"
     QVERIFY2(clock.elapsed() < 5000, "the scan copied far more than the names");
+    const QString wide = QStringLiteral("class ") + QString(300, QChar(0x4f60)) + " {}";
+    QCOMPARE(scanMainClassUtf8(wide.toUtf8()).fileName, QString(kMaxNameLength, QChar(0x4f60)));
     // Names within the limit are exactly what the step-by-step scan gives.
     compareWithReference(QStringLiteral("class ") + QString(255, QLatin1Char('x')) + " {}");
 }
