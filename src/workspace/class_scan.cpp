@@ -27,9 +27,7 @@ struct Utf8Text {
     static constexpr QByteArrayView kMainHeader = "public static void main";
     // Enough bytes for kMaxNameLength UTF-16 code units whatever the characters.
     static constexpr qsizetype kMaxNameUnits = 4 * kMaxNameLength;
-    static QString decode(QByteArrayView name) {
-        return QString::fromUtf8(name);
-    }
+    static QString decode(QByteArrayView name) { return QString::fromUtf8(name); }
 };
 
 template <typename Char> bool isLineBreak(Char c) {

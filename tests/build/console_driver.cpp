@@ -1,6 +1,7 @@
 #include "console_driver.h"
 
 #include <QProcess>
+#include <QStandardPaths>
 
 namespace {
 
@@ -58,4 +59,19 @@ void ConsoleDriver::tick() {
         xdotool({"windowkill", window_});
     }
     busy_ = false;
+}
+
+QString missingConsoleRequirement() {
+    for (const char *tool : {"javac", "java", "xterm", "xdotool"}) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            return QStringLiteral("%1 is not installed").arg(QString::fromLatin1(tool));
+    }
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        return QStringLiteral("needs an X display (run under xvfb-run)");
+    return QString();
+}
+
+void useHome(const QString &home) {
+    qputenv("HOME", home.toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/config")).toUtf8());
 }

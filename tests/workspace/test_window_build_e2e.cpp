@@ -99,15 +99,10 @@ private:
 };
 
 void WindowBuildE2E::initTestCase() {
-    for (const char *tool : {"javac", "java", "xterm", "xdotool"}) {
-        if (QStandardPaths::findExecutable(tool).isEmpty())
-            QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(tool)));
-    }
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        QSKIP("needs an X display (run under xvfb-run)");
+    if (const QString missing = missingConsoleRequirement(); !missing.isEmpty())
+        QSKIP(qPrintable(missing));
     QVERIFY(home_.isValid());
-    qputenv("HOME", home_.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", home_.filePath("config").toUtf8());
+    useHome(home_.path());
 }
 
 void WindowBuildE2E::init() {
