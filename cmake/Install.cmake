@@ -17,6 +17,7 @@ set(CPACK_PACKAGE_DESCRIPTION
     "QuillmossJava编译器 names a Java source after its main class, saves it, and\n compiles and runs it with javac and java in a terminal window that waits for a key.")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION "devel")
 set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE "amd64")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
