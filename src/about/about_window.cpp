@@ -3,6 +3,7 @@
 #include "about/about_info.h"
 #include "about/link_text.h"
 #include "resources/resources.h"
+#include "startup/named.h"
 #include "startup/skin_button.h"
 #include "startup/window_geometry.h"
 
@@ -32,11 +33,6 @@ QFrame#Fra_inform {
     border-radius: 2px;
 }
 )";
-
-template <typename W> W *named(W *widget, const char *name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QLabel *label(QWidget *parent, const char *name, QStringView text, QRectF twips) {
     auto *l = named(new QLabel(text.toString(), parent), name);

@@ -1,6 +1,7 @@
 #include "options/help_window.h"
 
 #include "options/help_text.h"
+#include "startup/named.h"
 #include "startup/skin_button.h"
 #include "startup/up_down.h"
 #include "startup/window_geometry.h"
@@ -31,11 +32,6 @@ QFrame#Line1, QFrame#Line2, QFrame#Line3 {
     border: none;
 }
 )";
-
-template <typename W> W *named(W *widget, const char *name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 void place(QWidget *control, double left, double top, double width, double height) {
     placeTwips(control, QRectF(left, top, width, height));

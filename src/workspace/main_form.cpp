@@ -1,6 +1,7 @@
 #include "workspace/main_form.h"
 
 #include "resources/resources.h"
+#include "startup/named.h"
 #include "startup/skin_button.h"
 
 #include <QFontDatabase>
@@ -39,11 +40,6 @@ void paintBackground(QWidget *widget, const QColor &color) {
     palette.setColor(QPalette::Window, color);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
-}
-
-template <typename T> T *named(T *widget, const char *name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
 }
 
 SkinButton *button(QWidget *parent, const char *name, const QString &caption, const QColor &color) {
