@@ -3,6 +3,7 @@
 
 #include "build/build_script.h"
 #include "build/comp.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,11 +15,6 @@ using namespace qm::build;
 namespace {
 
 const QString kPath = QStringLiteral("~/My Java");
-
-QByteArray readBytes(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 void touch(const QString &path, const QByteArray &bytes = {}) {
     QFile file(path);
@@ -81,15 +77,15 @@ void CompTest::writesCopyAndPageForTheRun() {
     QByteArray copyAtEnd, pageAtEnd;
     const BuildOutcome outcome =
         Comp(BuildRequest{kPath, source, name, qint16(compType), 200, 400}, [&] {
-            copyAtEnd = readBytes(buildDir() + name + ".java");
-            pageAtEnd = readBytes(buildDir() + name + ".HTML");
+            copyAtEnd = qm::testing::fileBytes(buildDir() + name + ".java");
+            pageAtEnd = qm::testing::fileBytes(buildDir() + name + ".HTML");
             return AfterRunValues{kPath, 0, {}, 0};
         });
     QCOMPARE(outcome, BuildOutcome::NoTerminal);
     QCOMPARE(copyAtEnd, source.toUtf8() + "\n");
     QCOMPARE(pageAtEnd, page);
     const QStringList script = posixScriptLines(buildDir().chopped(1), name, qint16(compType));
-    QCOMPARE(readBytes(buildDir() + "Tamsorley.sh"),
+    QCOMPARE(qm::testing::fileBytes(buildDir() + "Tamsorley.sh"),
              textFileBytes(script, qm::platform::ScriptKind::Posix));
     QCOMPARE(buildFiles(), QStringList{"Tamsorley.sh"});
 }
@@ -119,7 +115,7 @@ void CompTest::unconfinedNameWritesNothing() {
     });
     QCOMPARE(outcome, BuildOutcome::UnsafeName);
     QVERIFY(!cleanedUp);
-    QCOMPARE(readBytes(saved), QByteArray("the saved source"));
+    QCOMPARE(qm::testing::fileBytes(saved), QByteArray("the saved source"));
     QVERIFY(!QFile::exists(buildDir() + "Tamsorley.sh"));
 }
 
@@ -134,7 +130,7 @@ void CompTest::runningConsoleKeepsReadingItsOwnScript() {
     const QByteArray seen = start + running.readAll();
     QVERIFY(seen.contains("'First'"));
     QVERIFY(!seen.contains("SecondWithALongerName"));
-    QVERIFY(readBytes(buildDir() + "Tamsorley.sh").contains("SecondWithALongerName"));
+    QVERIFY(qm::testing::fileBytes(buildDir() + "Tamsorley.sh").contains("SecondWithALongerName"));
 }
 
 QTEST_GUILESS_MAIN(CompTest)

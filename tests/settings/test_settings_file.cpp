@@ -2,9 +2,9 @@
 #include "startup/initialisation.h"
 #include "startup/platform.h"
 
+#include "test_files.h"
+
 #include <QtTest>
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace qm;
 
@@ -15,14 +15,11 @@ QString iniPath(const QString &dir) {
 }
 
 void writeRaw(const QString &dir, const QByteArray &bytes) {
-    QFile f(iniPath(dir));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    QVERIFY(testing::writeBytes(iniPath(dir), bytes));
 }
 
 QByteArray readRaw(const QString &dir) {
-    QFile f(iniPath(dir));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return testing::fileBytes(iniPath(dir));
 }
 
 QByteArray fileOf(const QString &first, const QString &mode, const QString &cls,
@@ -222,15 +219,11 @@ void TestSettingsFile::failedWriteKeepsThePreviousFile() {
     QTemporaryDir dir;
     const QByteArray old = fileOf("1", "10", "0", "/kept");
     writeRaw(dir.path(), old);
-    // A file-size limit makes the write fail part-way, even for root.
-    struct rlimit saved {};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit tiny = saved;
-    tiny.rlim_cur = 16;
-    setrlimit(RLIMIT_FSIZE, &tiny);
-    const bool ok = WriteSettings(dir.path(), 1, 20, 1, QStringLiteral("/a/much/longer/path"));
-    setrlimit(RLIMIT_FSIZE, &saved);
+    bool ok = true;
+    {
+        const testing::FileSizeLimit limit(16);
+        ok = WriteSettings(dir.path(), 1, 20, 1, QStringLiteral("/a/much/longer/path"));
+    }
     QVERIFY(!ok);
     QCOMPARE(readRaw(dir.path()), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"MySet.ini"});

@@ -1,6 +1,7 @@
 #include "fake_services.h"
 #include "settings/settings_file.h"
 #include "startup/skin_button.h"
+#include "test_files.h"
 #include "workspace/main_window.h"
 #include "workspace/source_keeper.h"
 
@@ -9,8 +10,6 @@
 #include <QStringEncoder>
 #include <Qsci/qsciscintilla.h>
 #include <QtTest>
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace qm;
 using namespace qm::testing;
@@ -18,17 +17,6 @@ using namespace qm::testing;
 namespace {
 
 const QString kDirError = QStringLiteral("出错|文件目录设置错误！请重新设置...");
-
-QByteArray readAll(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 struct Fixture {
     Fixture() {
@@ -81,7 +69,7 @@ void TestOpenSaveExit::saveCutsTrailingTextFromEditorAndFile() {
     fx.type("public class Hello {\n}\n\n// trailing note\n\n");
     QVERIFY(fx.window->keeper().Savefile());
     QCOMPARE(fx.f().Txt_edit->text(), QStringLiteral("public class Hello {\n}"));
-    QCOMPARE(readAll(fx.saved("Hello")), QByteArray("public class Hello {\n}\n"));
+    QCOMPARE(fileBytes(fx.saved("Hello")), QByteArray("public class Hello {\n}\n"));
     QVERIFY(fx.ws().Saved);
     QVERIFY(fx.prompter.errors.isEmpty());
 }
@@ -91,7 +79,7 @@ void TestOpenSaveExit::emptyNameSavesAsNoneName() {
     fx.type("no types here {}");
     QCOMPARE(fx.f().Txt_file->text(), QString());
     QVERIFY(fx.window->keeper().Savefile());
-    QCOMPARE(readAll(fx.saved("None_Name")), QByteArray("no types here {}\n"));
+    QCOMPARE(fileBytes(fx.saved("None_Name")), QByteArray("no types here {}\n"));
 }
 
 void TestOpenSaveExit::relativeDirectoryIsRefusedWithoutWriting() {
@@ -109,7 +97,7 @@ void TestOpenSaveExit::relativeDirectoryIsRefusedWithoutWriting() {
 void TestOpenSaveExit::uncreatableDirectoryFailsThenRefusesUntilEdited() {
     Fixture fx;
     const QString blocker = fx.work.filePath("blocker");
-    writeFile(blocker, "a file, not a directory");
+    QVERIFY(writeBytes(blocker, "a file, not a directory"));
     fx.f().Txt_table->setText(blocker + "/sub");
     fx.type("class A {}");
     QVERIFY(!fx.window->keeper().Savefile());
@@ -121,23 +109,20 @@ void TestOpenSaveExit::uncreatableDirectoryFailsThenRefusesUntilEdited() {
     QCOMPARE(fx.prompter.errors.size(), 2);
     fx.f().Txt_table->setText(blocker + "/sub/");
     QVERIFY(fx.window->keeper().Savefile());
-    QCOMPARE(readAll(blocker + "/sub/A.java"), QByteArray("class A {}\n"));
+    QCOMPARE(fileBytes(blocker + "/sub/A.java"), QByteArray("class A {}\n"));
 }
 
 void TestOpenSaveExit::failedWriteKeepsThePreviousFile() {
     Fixture fx;
-    writeFile(fx.saved("Big"), "class Big { /* the old version */ }\n");
+    QVERIFY(writeBytes(fx.saved("Big"), "class Big { /* the old version */ }\n"));
     fx.type("class Big {" + QString(4096, 'x') + "}");
-    struct rlimit saved {};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit tiny = saved;
-    tiny.rlim_cur = 1024;
-    setrlimit(RLIMIT_FSIZE, &tiny);
-    const bool ok = fx.window->keeper().Savefile();
-    setrlimit(RLIMIT_FSIZE, &saved);
+    bool ok = true;
+    {
+        const FileSizeLimit limit(1024);
+        ok = fx.window->keeper().Savefile();
+    }
     QVERIFY(!ok);
-    QCOMPARE(readAll(fx.saved("Big")), QByteArray("class Big { /* the old version */ }\n"));
+    QCOMPARE(fileBytes(fx.saved("Big")), QByteArray("class Big { /* the old version */ }\n"));
     QCOMPARE(fx.prompter.errors, QStringList{kDirError});
     QCOMPARE(QDir(fx.work.path()).entryList(QDir::Files), QStringList{"Big.java"});
 }
@@ -163,7 +148,7 @@ void TestOpenSaveExit::openedFileSavesUnderItsClassName() {
     Fixture fx;
     QTemporaryDir elsewhere;
     const QString file = elsewhere.filePath("Foo.java");
-    writeFile(file, "public class Bar {\n public static void main(String[] a) {}\n}\n");
+    QVERIFY(writeBytes(file, "public class Bar {\n public static void main(String[] a) {}\n}\n"));
     fx.chooser.choice = file;
     fx.f().Cmd_open->click();
     QCOMPARE(fx.chooser.lastFilter, QStringLiteral("Java源文件 (*.java)"));
@@ -187,12 +172,12 @@ void TestOpenSaveExit::gb18030FileIsReadAndSavedAsUtf8() {
     const QString text = QStringLiteral("public class Greet {\n String s = \"你好，世界\";\n}");
     QStringEncoder gb("GB18030");
     const QString file = fx.work.filePath("from-windows.java");
-    writeFile(file, gb(text));
+    QVERIFY(writeBytes(file, gb(text)));
     fx.chooser.choice = file;
     fx.f().Cmd_open->click();
     QCOMPARE(fx.f().Txt_edit->text(), text);
     QVERIFY(fx.window->keeper().Savefile());
-    QCOMPARE(QString::fromUtf8(readAll(fx.saved("Greet"))), text + "\n");
+    QCOMPARE(QString::fromUtf8(fileBytes(fx.saved("Greet"))), text + "\n");
 }
 
 void TestOpenSaveExit::openAsksBeforeDiscardingWork_data() {
@@ -214,7 +199,7 @@ void TestOpenSaveExit::openAsksBeforeDiscardingWork() {
     QFETCH(bool, savedFirst);
     Fixture fx;
     QTemporaryDir elsewhere;
-    writeFile(elsewhere.filePath("Other.java"), "class Other {}");
+    QVERIFY(writeBytes(elsewhere.filePath("Other.java"), "class Other {}"));
     fx.chooser.choice = elsewhere.filePath("Other.java");
     if (!directory.isEmpty())
         fx.f().Txt_table->setText(directory);

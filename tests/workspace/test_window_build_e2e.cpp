@@ -5,6 +5,7 @@
 #include "fake_services.h"
 #include "settings/settings_file.h"
 #include "startup/skin_button.h"
+#include "test_files.h"
 #include "workspace/main_window.h"
 
 #include <QDir>
@@ -41,13 +42,8 @@ QString markerProgram(const QString &marker) {
         .arg(marker);
 }
 
-QByteArray readBytes(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 int runsRecorded(const QString &marker) {
-    return int(readBytes(marker).count('\n'));
+    return int(qm::testing::fileBytes(marker).count('\n'));
 }
 
 QStringList filesIn(const QString &dir) {
@@ -132,20 +128,20 @@ void WindowBuildE2E::buildRunsAndLeavesOnlyTheScript() {
         s.click(s.f().Cmd_save);
     QCOMPARE(s.saved(), saveFirst);
     const QStringList sourceBefore = filesIn(dir(kOldDir));
-    const QByteArray savedBefore = readBytes(dir(kOldDir) + "/Hello.java");
+    const QByteArray savedBefore = qm::testing::fileBytes(dir(kOldDir) + "/Hello.java");
 
     QStringList duringRun;
     build(s, 1, [&] { duringRun = filesIn(buildDir(kOldDir)); });
 
     QVERIFY2(duringRun.contains("Hello.java") && duringRun.contains("Tamsorley.sh"),
              qPrintable(duringRun.join(", ")));
-    QCOMPARE(readBytes(marker()), QStringLiteral("你好\n").toUtf8());
+    QCOMPARE(qm::testing::fileBytes(marker()), QStringLiteral("你好\n").toUtf8());
     QCOMPARE(filesIn(buildDir(kOldDir)), QStringList{"Tamsorley.sh"});
     QCOMPARE(s.saved(), saveFirst);
     // The build neither saves nor touches the source directory.
     QCOMPARE(sourceBefore, saveFirst ? QStringList{"Hello.java"} : QStringList{});
     QCOMPARE(filesIn(dir(kOldDir)), QStringList{"ClassFiles"} + sourceBefore);
-    QCOMPARE(readBytes(dir(kOldDir) + "/Hello.java"), savedBefore);
+    QCOMPARE(qm::testing::fileBytes(dir(kOldDir) + "/Hello.java"), savedBefore);
     QVERIFY(s.prompter.errors.isEmpty());
 }
 
