@@ -8,10 +8,9 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    // A short write (full disk, size limit) can go unreported until the data
-    // is flushed, so the size on disk is checked before the rename.
-    const bool complete =
-        file.write(bytes) == bytes.size() && file.flush() && file.size() == bytes.size();
+    // commit() alone renames a short write (full disk, size limit) over the
+    // old file and reports success; an explicit flush reports it.
+    const bool complete = file.write(bytes) == bytes.size() && file.flush();
     if (!complete) {
         file.cancelWriting();
         file.commit();
