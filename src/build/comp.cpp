@@ -2,12 +2,12 @@
 
 #include "build/build_script.h"
 #include "build/clean_up.h"
+#include "startup/atomic_file.h"
 #include "startup/create_directory.h"
 #include "startup/platform.h"
 #include "startup/shell_and_wait.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace qm::build {
 
@@ -18,8 +18,7 @@ namespace {
 // half-line of a different script. Where renaming over an open file is
 // refused, the file is rewritten in place instead.
 bool writeFile(const QString &path, const QByteArray &bytes) {
-    QSaveFile atomic(path);
-    if (atomic.open(QIODevice::WriteOnly) && atomic.write(bytes) == bytes.size() && atomic.commit())
+    if (writeFileAtomically(path, bytes))
         return true;
     QFile direct(path);
     return direct.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
