@@ -126,10 +126,10 @@ void MainWindow::editorChanged() {
     const auto *bytes = static_cast<const char *>(
         editor->SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
     const auto length = editor->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
-    const ClassScan scan = scanMainClassUtf8(QByteArrayView(bytes, length));
+    ClassScan scan = scanMainClassUtf8(QByteArrayView(bytes, length));
     m_form.Txt_file->setText(scan.fileName);
     m_workspace.ClassCount = scan.ClassCount;
-    m_workspace.ClassNames = scan.ClassNames;
+    m_workspace.ClassNames = std::move(scan.ClassNames);
     m_workspace.Saved = false;
 }
 
