@@ -1,7 +1,7 @@
 // One keystroke in a 20,000-line text in the real main window: every edit
 // rescans the whole text to name the file, so this is what typing feels like.
-#include "fake_services.h"
 #include "settings/settings_file.h"
+#include "window_session.h"
 #include "workspace/main_window.h"
 
 #include <QApplication>
@@ -35,24 +35,13 @@ QString twentyThousandLines() {
     return text;
 }
 
-struct Window {
-    Window() {
-        state.programDir = settingsDir.path();
-        qm::WriteSettings(settingsDir.path(), qm::Settings{1, 0, 0, settingsDir.filePath("src")});
-        window = std::make_unique<qm::MainWindow>(state,
-                                                  qm::MainWindowServices{&prompter, &chooser, {}});
-        window->showAtStart();
+struct Window : qm::testing::WindowSession {
+    Window() : WindowSession(QDir::temp().filePath("quillmoss-bench-src")) {
         editor()->setText(twentyThousandLines());
         QCoreApplication::processEvents();
     }
     QsciScintilla *editor() const { return window->form().Txt_edit; }
     QString fileName() const { return window->form().Txt_file->text(); }
-
-    QTemporaryDir settingsDir;
-    qm::ProgramState state;
-    qm::testing::FakePrompter prompter;
-    qm::testing::FakeChooser chooser;
-    std::unique_ptr<qm::MainWindow> window;
 };
 
 // Made in main: the window must go before the application does.

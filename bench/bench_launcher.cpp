@@ -1,7 +1,7 @@
 // Processor use of the waiting program over a 3 s script, in percent of one
 // core, and the delay from the call to the script's first line. Style 1 uses
 // xterm; without a display the benchmark restarts itself under xvfb-run.
-#include "startup/shell_and_wait.h"
+#include "startup/launcher/shell_and_wait.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

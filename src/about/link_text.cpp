@@ -27,14 +27,14 @@ void LinkText::mouseMoveEvent(QMouseEvent *event) {
 }
 
 void LinkText::mousePressEvent(QMouseEvent *event) {
-    m_pressed = event->button() == Qt::LeftButton;
+    pressed = event->button() == Qt::LeftButton;
     event->accept();
 }
 
 void LinkText::mouseReleaseEvent(QMouseEvent *event) {
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+    const bool click = pressed && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
-    m_pressed = false;
+    pressed = false;
     event->accept();
     if (click)
         emit activated();

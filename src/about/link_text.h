@@ -24,7 +24,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    bool m_pressed = false;
+    bool pressed = false;
 };
 
 } // namespace qm

@@ -1,5 +1,7 @@
 #include "build/build_script.h"
 
+#include "startup/platform/shell_quote.h"
+
 #include <QStringEncoder>
 
 namespace qm::build {
@@ -13,13 +15,7 @@ const QString kSkipRunLabel = QStringLiteral("done");
 
 } // namespace
 
-QString shellQuote(const QString &text) {
-    QString quoted = text;
-    quoted.replace(QLatin1Char('\''), QLatin1String("'\\''"));
-    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
-}
-
-QStringList batchScriptLines(const QString &path, const QString &name, qint16 compType) {
+QStringList batchScriptLines(const QString &path, const QString &name, BuildKind CompType) {
     QStringList lines{
         QStringLiteral("@echo off"),
         path.left(2),
@@ -30,15 +26,16 @@ QStringList batchScriptLines(const QString &path, const QString &name, qint16 co
         // echo leaves ERRORLEVEL as javac set it, so the test may follow the message.
         QStringLiteral("if errorlevel 1 goto ") + kSkipRunLabel,
     };
-    if (compType == kStandardProgram)
+    if (CompType == BuildKind::StandardProgram)
         lines << QStringLiteral("java ") + name;
-    else if (compType == kApplet)
+    else
         lines << QStringLiteral("appletviewer ") + name + QStringLiteral(".HTML");
     lines << QLatin1Char(':') + kSkipRunLabel << QStringLiteral("pause");
     return lines;
 }
 
-QStringList posixScriptLines(const QString &buildDirectory, const QString &name, qint16 compType) {
+QStringList posixScriptLines(const QString &buildDirectory, const QString &name,
+                             BuildKind CompType) {
     QStringList lines{
         QStringLiteral("#!/bin/bash"),
         QStringLiteral("cd ") + shellQuote(buildDirectory),
@@ -48,22 +45,20 @@ QStringList posixScriptLines(const QString &buildDirectory, const QString &name,
         QStringLiteral("compiled=$?"),
         QStringLiteral("echo ") + shellQuote(kFinished),
     };
-    QString run;
-    if (compType == kStandardProgram)
-        run = QStringLiteral("java ") + shellQuote(name);
-    else if (compType == kApplet)
-        run = QStringLiteral("appletviewer ") + shellQuote(name + QStringLiteral(".HTML"));
-    if (!run.isEmpty())
-        lines << QStringLiteral("if [ \"$compiled\" -eq 0 ]; then ") + run + QStringLiteral("; fi");
+    const QString run =
+        CompType == BuildKind::StandardProgram
+            ? QStringLiteral("java ") + shellQuote(name)
+            : QStringLiteral("appletviewer ") + shellQuote(name + QStringLiteral(".HTML"));
+    lines << QStringLiteral("if [ \"$compiled\" -eq 0 ]; then ") + run + QStringLiteral("; fi");
     lines << QStringLiteral("echo -n ") + shellQuote(kPressAnyKey)
           << QStringLiteral("read -r -s -n 1");
     return lines;
 }
 
-QStringList appletPageLines(const QString &name, qint16 apHeight, qint16 apWidth) {
+QStringList appletPageLines(const QString &name, qint16 ApHeight, qint16 ApWidth) {
     const QString tag = QStringLiteral("<applet code=\"") + name + QStringLiteral(".class\"") +
-                        QStringLiteral(" height=") + QString::number(apHeight) +
-                        QStringLiteral(" ") + QStringLiteral("width=") + QString::number(apWidth) +
+                        QStringLiteral(" height=") + QString::number(ApHeight) +
+                        QStringLiteral(" ") + QStringLiteral("width=") + QString::number(ApWidth) +
                         QStringLiteral(">");
     return {QStringLiteral("<html>"), tag, QStringLiteral("</applet>"), QStringLiteral("</html>")};
 }

@@ -2,7 +2,8 @@
 // The text of the build script and the applet page. Pure text work: the
 // files are written and run by Comp (comp.h).
 
-#include "startup/platform.h"
+#include "settings/settings.h"
+#include "startup/platform/platform.h"
 
 #include <QByteArray>
 #include <QString>
@@ -10,23 +11,18 @@
 
 namespace qm::build {
 
-inline constexpr qint16 kStandardProgram = 0;
-inline constexpr qint16 kApplet = 1;
-
-// One argument for bash: the text in single quotes, each ' inside as '\''.
-QString shellQuote(const QString &text);
-
 // The Windows command script. `path` is Path as stored (its first two
 // characters are the drive), `name` the base name N as the file-name field
 // holds it. The program runs only when javac reported no error.
-QStringList batchScriptLines(const QString &path, const QString &name, qint16 compType);
+QStringList batchScriptLines(const QString &path, const QString &name, BuildKind CompType);
 
 // The same steps for bash. `buildDirectory` is the build directory with any
 // "~/" already expanded; every path and name is quoted for the shell.
-QStringList posixScriptLines(const QString &buildDirectory, const QString &name, qint16 compType);
+QStringList posixScriptLines(const QString &buildDirectory, const QString &name,
+                             BuildKind CompType);
 
 // The four lines of the page that embeds the applet `name`.
-QStringList appletPageLines(const QString &name, qint16 apHeight, qint16 apWidth);
+QStringList appletPageLines(const QString &name, qint16 ApHeight, qint16 ApWidth);
 
 // The file name of the script this system runs.
 QString scriptFileName(platform::ScriptKind kind);

@@ -8,11 +8,11 @@ bool nameIsConfined(const QString &name) {
 }
 
 QStringList filesToDelete(const QString &buildDirectory, const QString &name,
-                          const QStringList &classNames, int classCount, qint16 keepClasses) {
+                          const QStringList &ClassNames, int ClassCount, qint16 Class) {
     QStringList files;
-    if (keepClasses == 0) {
-        for (int k = 0; k < classCount; ++k) {
-            const QString className = classNames.value(k);
+    if (Class == 0) {
+        for (int k = 0; k < ClassCount; ++k) {
+            const QString className = ClassNames.value(k);
             if (!className.isEmpty() && nameIsConfined(className))
                 files << buildDirectory + className + QStringLiteral(".class");
         }

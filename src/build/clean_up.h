@@ -11,11 +11,11 @@ namespace qm::build {
 // elsewhere. An empty name is confined (it gives ".java").
 bool nameIsConfined(const QString &name);
 
-// The files to delete, in order: the class files of the first `classCount`
-// scanned names unless `keepClasses` is not 0 (empty and unconfined names
-// are skipped), then the source copy, then the applet page. `buildDirectory`
+// The files to delete, in order: the class files of the first `ClassCount`
+// scanned names unless `Class` is not 0 (empty and unconfined names are
+// skipped), then the source copy, then the applet page. `buildDirectory`
 // ends with a separator.
 QStringList filesToDelete(const QString &buildDirectory, const QString &name,
-                          const QStringList &classNames, int classCount, qint16 keepClasses);
+                          const QStringList &ClassNames, int ClassCount, qint16 Class);
 
 } // namespace qm::build

@@ -2,10 +2,10 @@
 
 #include "build/build_script.h"
 #include "build/clean_up.h"
-#include "startup/atomic_file.h"
 #include "startup/create_directory.h"
-#include "startup/platform.h"
-#include "startup/shell_and_wait.h"
+#include "startup/launcher/shell_and_wait.h"
+#include "startup/platform/atomic_file.h"
+#include "startup/platform/platform.h"
 
 #include <QFile>
 
@@ -35,19 +35,19 @@ void writeHiddenFile(const QString &path, const QByteArray &bytes) {
 QStringList scriptLines(platform::ScriptKind kind, const BuildRequest &request,
                         const QString &directory) {
     if (kind == platform::ScriptKind::Batch)
-        return batchScriptLines(request.path, request.fileName, request.compType);
-    return posixScriptLines(directory.chopped(1), request.fileName, request.compType);
+        return batchScriptLines(request.Path, request.fileName, request.CompType);
+    return posixScriptLines(directory.chopped(1), request.fileName, request.CompType);
 }
 
 QString writeBuildFiles(const BuildRequest &request) {
     const platform::ScriptKind kind = platform::scriptKind();
-    const QString directory = buildDirectory(request.path);
+    const QString directory = buildDirectory(request.Path);
     const QString &name = request.fileName;
     writeHiddenFile(directory + name + QStringLiteral(".java"),
                     textFileBytes({request.sourceText}, kind));
-    if (request.compType == kApplet)
+    if (request.CompType == BuildKind::Applet)
         writeFile(directory + name + QStringLiteral(".HTML"),
-                  textFileBytes(appletPageLines(name, request.apHeight, request.apWidth), kind));
+                  textFileBytes(appletPageLines(name, request.ApHeight, request.ApWidth), kind));
     const QString script = directory + scriptFileName(kind);
     writeHiddenFile(script, textFileBytes(scriptLines(kind, request, directory), kind));
     QFile::setPermissions(script, QFile::permissions(script) | QFile::ExeOwner);
@@ -55,9 +55,9 @@ QString writeBuildFiles(const BuildRequest &request) {
 }
 
 void cleanUp(const QString &name, const AfterRunValues &after) {
-    const QString directory = buildDirectory(after.path);
+    const QString directory = buildDirectory(after.Path);
     const QStringList files =
-        filesToDelete(directory, name, after.classNames, after.classCount, after.keepClasses);
+        filesToDelete(directory, name, after.ClassNames, after.ClassCount, after.Class);
     for (const QString &file : files) {
         platform::setHidden(file, false);
         QFile::remove(file);
@@ -66,22 +66,22 @@ void cleanUp(const QString &name, const AfterRunValues &after) {
 
 } // namespace
 
-QString buildDirectory(const QString &path) {
+QString buildDirectory(const QString &Path) {
     const QChar sep = platform::separator();
-    return platform::expandDirectory(path) + sep + QStringLiteral("ClassFiles") + sep;
+    return platform::expandDirectory(Path) + sep + QStringLiteral("ClassFiles") + sep;
 }
 
 BuildOutcome Comp(const BuildRequest &request, const std::function<AfterRunValues()> &afterRun) {
     if (!nameIsConfined(request.fileName))
         return BuildOutcome::UnsafeName;
     const QChar sep = platform::separator();
-    CreateNewDirectory(request.path + sep + QStringLiteral("ClassFiles") + sep);
+    CreateNewDirectory(request.Path + sep + QStringLiteral("ClassFiles") + sep);
     const QString script = writeBuildFiles(request);
 
     LaunchFailure failure = LaunchFailure::None;
-    const bool ran = ShellAndWait(script, 1, 0, &failure);
+    const bool ran = ShellAndWait(script, kNormalWindow, 0, &failure);
 
-    cleanUp(request.fileName, afterRun ? afterRun() : AfterRunValues{request.path});
+    cleanUp(request.fileName, afterRun ? afterRun() : AfterRunValues{request.Path});
     if (ran)
         return BuildOutcome::Ran;
     return failure == LaunchFailure::NoTerminal ? BuildOutcome::NoTerminal

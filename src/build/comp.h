@@ -1,6 +1,8 @@
 #pragma once
 // "编译+运行": the build of the editor's text in a console, and its clean-up.
 
+#include "settings/settings.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,21 +12,21 @@ namespace qm::build {
 
 // What the build reads when it starts.
 struct BuildRequest {
-    QString path;       // Settings.Path (not the directory field)
+    QString Path;       // Settings.Path (not the directory field)
     QString sourceText; // the editor's text, saved or not
     QString fileName;   // the file-name field, unchanged, also when empty
-    qint16 compType = 0;
-    qint16 apHeight = 200;
-    qint16 apWidth = 400;
+    BuildKind CompType = BuildKind::StandardProgram;
+    qint16 ApHeight = kDefaultApHeight;
+    qint16 ApWidth = kDefaultApWidth;
 };
 
 // What the clean-up reads once the console has closed; the user may have
 // edited, stored a directory or changed options meanwhile.
 struct AfterRunValues {
-    QString path;           // Settings.Path
-    qint16 keepClasses = 0; // Settings.Class
-    QStringList classNames; // the editor's ClassNames
-    int classCount = 0;     // the editor's ClassCount
+    QString Path;           // Settings.Path
+    qint16 Class = 0;       // Settings.Class: not 0 keeps the class files
+    QStringList ClassNames; // the editor's names after each "class"
+    int ClassCount = 0;
 };
 
 enum class BuildOutcome {
@@ -34,8 +36,8 @@ enum class BuildOutcome {
     UnsafeName, // the file name would leave the build directory; nothing was written
 };
 
-// The build directory of `path`, "~/" expanded, ending with a separator.
-QString buildDirectory(const QString &path);
+// The build directory of `Path`, "~/" expanded, ending with a separator.
+QString buildDirectory(const QString &Path);
 
 // Writes the source copy, the script and for applets the page into the build
 // directory, runs the script in a console and waits for it while events are

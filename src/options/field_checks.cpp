@@ -59,25 +59,25 @@ HeightCheck checkHeightText(QStringView text) {
     const double candidate = roundHalfEven(value);
     if (!(candidate >= kModeMin && candidate <= kModeMax))
         return {HeightCheck::Wiped, 0};
-    const auto offset = static_cast<qint16>(candidate);
-    if (text != QString::number(offset))
+    const auto mode = static_cast<qint16>(candidate);
+    if (text != QString::number(mode))
         return {HeightCheck::Wiped, 0};
-    return {HeightCheck::Accepted, offset};
+    return {HeightCheck::Accepted, mode};
 }
 
 OptionsForm applyOptions(ProgramState &state, OptionsForm form) {
     if (form.heightText == QLatin1String("-")) {
-        form.pendingOffset = 0;
+        form.pendingMode = 0;
         form.heightText = QStringLiteral("0");
     }
     state.settings.Class = form.pendingClass;
-    state.settings.Mode = form.pendingOffset;
+    state.settings.Mode = form.pendingMode;
     // Stored first: the values hold for this run even when the file cannot be written.
     WriteSettings(state.programDir, state.settings);
-    if (form.compTypeText == kStandardProgram)
-        state.run.CompType = 0;
-    else if (form.compTypeText == kApplet)
-        state.run.CompType = 1;
+    if (form.compTypeText == kStandardProgramText)
+        state.run.CompType = BuildKind::StandardProgram;
+    else if (form.compTypeText == kAppletText)
+        state.run.CompType = BuildKind::Applet;
     state.run.ApHeight = appliedAppletValue(form.apHeightText, kDefaultApHeight);
     state.run.ApWidth = appliedAppletValue(form.apWidthText, kDefaultApWidth);
     return form;

@@ -24,21 +24,20 @@ struct HeightCheck {
         Wiped,    // anything else: the field empties, the offset becomes 0
     };
     Kind kind = Wiped;
-    qint16 offset = 0; // meaningful for Accepted and Wiped
+    qint16 pendingMode = 0; // the offset "应用" would store; meaningful for Accepted and Wiped
 };
 
 HeightCheck checkHeightText(QStringView text);
 
-inline constexpr QStringView kStandardProgram = u"Java 标准程序";
-inline constexpr QStringView kApplet = u"Applet 应用程序";
-inline constexpr qint16 kDefaultApHeight = 200;
-inline constexpr qint16 kDefaultApWidth = 400;
+// The entries of the build-kind list, in the order of BuildKind.
+inline constexpr QStringView kStandardProgramText = u"Java 标准程序";
+inline constexpr QStringView kAppletText = u"Applet 应用程序";
 
 // What the window holds when "应用" is clicked; after applying, the texts the
 // fields must show.
 struct OptionsForm {
     QString heightText;
-    qint16 pendingOffset = 0;
+    qint16 pendingMode = 0;
     qint16 pendingClass = 0;
     QString compTypeText;
     QString apHeightText;

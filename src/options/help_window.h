@@ -1,33 +1,24 @@
 #pragma once
-// Frm_help: the modal options and help window. Built afresh at each opening;
-// nothing takes effect before "应用".
+// The modal options and help window. Built afresh at each opening; nothing
+// takes effect before "应用".
 
-#include "options/field_checks.h"
+#include "options/help_form.h"
 #include "settings/settings.h"
 
 #include <QDialog>
 
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
 class QLineEdit;
-class QPlainTextEdit;
 
 namespace qm {
 
-class SkinButton;
-class UpDown;
-
-class HelpWindow : public QDialog {
+class Frm_help : public QDialog {
     Q_OBJECT
 public:
-    HelpWindow(ProgramState &state, QWidget *owner);
+    Frm_help(ProgramState &programState, QWidget *owner);
+
+    const HelpForm &form() const { return helpForm; }
 
 private:
-    void buildControls();
-    void buildFrameControls();
-    void buildOptionRow();
-    void buildAppletRow();
     void connectHandlers();
     void load();
 
@@ -40,20 +31,11 @@ private:
     void heightTextChanged();
     void apply();
 
-    ProgramState &m_state;
-    qint16 m_pendingOffset = 0;
-    qint16 m_pendingClass = 0;
-    QString m_decimalPoint;
-
-    QGroupBox *m_frame = nullptr;
-    QPlainTextEdit *m_text = nullptr;
-    QCheckBox *m_class = nullptr;
-    QLineEdit *m_height = nullptr;
-    UpDown *m_turn = nullptr;
-    SkinButton *m_apply = nullptr;
-    QComboBox *m_compType = nullptr;
-    QLineEdit *m_apHeight = nullptr;
-    QLineEdit *m_apWidth = nullptr;
+    ProgramState &state;
+    qint16 pendingMode = 0;
+    qint16 pendingClass = 0;
+    QString decimalPoint;
+    HelpForm helpForm;
 };
 
 } // namespace qm

@@ -1,26 +1,39 @@
 #pragma once
-// The program-wide values: the four stored settings and the per-run build values.
+// The program-wide values: the four stored settings and the per-run build
+// values, with their ranges and defaults.
 
 #include <QString>
 #include <QtGlobal>
 
 namespace qm {
 
-// Stored in MySet.ini.
+inline constexpr qint16 kModeMin = -500;
+inline constexpr qint16 kModeMax = 500;
+
+// Stored in MySet.ini. Path's default depends on the system (platform.h).
 struct Settings {
     qint16 First = 0; // 1 once the first-start step has run
-    qint16 Mode = 0;  // window height offset in twips, -500..500
+    qint16 Mode = 0;  // window height offset in twips, kModeMin..kModeMax
     qint16 Class = 0; // 1: keep .class files after a build
     QString Path;     // source directory; the build works in Path/ClassFiles
 
     friend bool operator==(const Settings &, const Settings &) = default;
 };
 
+// What "编译+运行" builds: the values of CompType.
+enum class BuildKind : qint16 {
+    StandardProgram = 0, // run with java
+    Applet = 1,          // shown by appletviewer on a generated page
+};
+
+inline constexpr qint16 kDefaultApHeight = 200;
+inline constexpr qint16 kDefaultApWidth = 400;
+
 // Build values that live for one run of the program and are never stored.
 struct RunValues {
-    qint16 CompType = 0; // 0 standard Java program, 1 applet
-    qint16 ApHeight = 200;
-    qint16 ApWidth = 400;
+    BuildKind CompType = BuildKind::StandardProgram;
+    qint16 ApHeight = kDefaultApHeight;
+    qint16 ApWidth = kDefaultApWidth;
 };
 
 // Everything the three windows share, owned by the program's entry.
@@ -29,8 +42,5 @@ struct ProgramState {
     Settings settings;
     RunValues run;
 };
-
-constexpr qint16 kModeMin = -500;
-constexpr qint16 kModeMax = 500;
 
 } // namespace qm

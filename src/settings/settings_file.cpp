@@ -1,8 +1,8 @@
 #include "settings/settings_file.h"
 
 #include "settings/value_number.h"
-#include "startup/atomic_file.h"
-#include "startup/platform.h"
+#include "startup/platform/atomic_file.h"
+#include "startup/platform/platform.h"
 
 #include <QDir>
 #include <QFile>

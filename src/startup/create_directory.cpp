@@ -1,6 +1,6 @@
 #include "startup/create_directory.h"
 
-#include "startup/platform.h"
+#include "startup/platform/platform.h"
 
 #include <QDir>
 #include <QStringList>

@@ -14,17 +14,17 @@ class Prompter;
 class BuildRunner : public QObject {
     Q_OBJECT
 public:
-    BuildRunner(QWidget *window, ProgramState &state, const MainForm &form,
-                const WorkspaceState &workspace, Prompter &prompter);
+    BuildRunner(QWidget *owner, ProgramState &programState, const MainForm &controls,
+                const WorkspaceState &workspaceState, Prompter &prompts);
 
     void Comp();
 
 private:
-    QWidget *m_window;
-    ProgramState &m_state;
-    const MainForm &m_form;
-    const WorkspaceState &m_workspace;
-    Prompter &m_prompter;
+    QWidget *window;
+    ProgramState &state;
+    const MainForm &form;
+    const WorkspaceState &workspace;
+    Prompter &prompter;
 };
 
 } // namespace qm

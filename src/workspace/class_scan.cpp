@@ -38,18 +38,18 @@ template <typename Char> bool isLineBreak(Char c) {
 // order: each stretch of the text is searched once however often it is asked.
 template <typename View> class NextOccurrence {
 public:
-    NextOccurrence(View text, View needle) : m_text(text), m_needle(needle) {}
+    NextOccurrence(View haystack, View what) : text(haystack), needle(what) {}
 
     qsizetype from(qsizetype position) {
-        if (m_found != -1 && m_found < position)
-            m_found = m_text.indexOf(m_needle, position);
-        return m_found;
+        if (found != -1 && found < position)
+            found = text.indexOf(needle, position);
+        return found;
     }
 
 private:
-    View m_text;
-    View m_needle;
-    qsizetype m_found = -2; // not searched yet; -1 once nothing is left
+    View text;
+    View needle;
+    qsizetype found = -2; // not searched yet; -1 once nothing is left
 };
 
 template <typename View> QList<qsizetype> positionsOf(View text, View needle) {

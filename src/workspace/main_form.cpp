@@ -1,8 +1,8 @@
 #include "workspace/main_form.h"
 
 #include "resources/resources.h"
-#include "startup/named.h"
-#include "startup/skin_button.h"
+#include "startup/controls/named.h"
+#include "startup/controls/skin_button.h"
 
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -35,46 +35,46 @@ QFont labelFont() {
     return font;
 }
 
-void paintBackground(QWidget *widget, const QColor &color) {
+// One palette colour for every state of the widget.
+void setPaletteColor(QWidget *widget, QPalette::ColorRole role, const QColor &color) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
+    palette.setColor(role, color);
     widget->setPalette(palette);
+}
+
+void paintBackground(QWidget *widget, const QColor &color) {
+    setPaletteColor(widget, QPalette::Window, color);
     widget->setAutoFillBackground(true);
 }
 
-SkinButton *button(QWidget *parent, const char *name, const QString &caption, const QColor &color) {
-    auto *b = named(new SkinButton(caption, parent), name);
+SkinButton *button(QWidget *parent, MainControl c, const QString &caption, const QColor &color) {
+    auto *b = named(new SkinButton(caption, parent), controlName(c));
     b->setCaptionColor(color);
     return b;
 }
 
-QLabel *label(QWidget *parent, const char *name, const QString &text) {
-    auto *l = named(new QLabel(text, parent), name);
+QLabel *label(QWidget *parent, MainControl c, const QString &text) {
+    auto *l = named(new QLabel(text, parent), controlName(c));
     l->setFont(labelFont());
-    QPalette palette = l->palette();
-    palette.setColor(QPalette::WindowText, Qt::red);
-    l->setPalette(palette);
+    setPaletteColor(l, QPalette::WindowText, Qt::red);
     return l;
 }
 
-QLineEdit *field(QWidget *parent, const char *name, const QString &text) {
-    auto *f = named(new QLineEdit(text, parent), name);
+QLineEdit *field(QWidget *parent, MainControl c, const QString &text) {
+    auto *f = named(new QLineEdit(text, parent), controlName(c));
     f->setFont(fixedFont());
-    QPalette palette = f->palette();
-    palette.setColor(QPalette::Text, kBlue);
-    palette.setColor(QPalette::Disabled, QPalette::Text, kBlue);
-    f->setPalette(palette);
+    setPaletteColor(f, QPalette::Text, kBlue); // also when disabled, as the suffix field is
     return f;
 }
 
-QGroupBox *frame(QWidget *parent, const char *name, const QString &caption) {
-    auto *f = named(new QGroupBox(caption, parent), name);
+QGroupBox *frame(QWidget *parent, MainControl c, const QString &caption) {
+    auto *f = named(new QGroupBox(caption, parent), controlName(c));
     paintBackground(f, kLightGreen);
     return f;
 }
 
 QsciScintilla *editor(QWidget *parent) {
-    auto *e = named(new QsciScintilla(parent), "Txt_edit");
+    auto *e = named(new QsciScintilla(parent), controlName(MainControl::Txt_edit));
     e->setUtf8(true);
     auto *lexer = new QsciLexerJava(e);
     lexer->setFont(fixedFont());
@@ -93,21 +93,19 @@ QsciScintilla *editor(QWidget *parent) {
 
 void buildSettingsRow(MainForm &f) {
     QWidget *row = f.Fra_set;
-    f.Lab_table = label(row, "Lab_table", QStringLiteral("目录"));
-    f.Txt_table = field(row, "Txt_table", QString());
-    f.Lab_file = label(row, "Lab_file", QStringLiteral("文件"));
-    f.Txt_file = field(row, "Txt_file", QStringLiteral("Class_Name"));
-    QPalette grey = f.Txt_file->palette();
-    grey.setColor(QPalette::Base, QColor(224, 224, 224));
-    f.Txt_file->setPalette(grey);
-    f.Txt_backname = field(row, "Txt_backname", QStringLiteral(".java"));
+    f.Lab_table = label(row, MainControl::Lab_table, QStringLiteral("目录"));
+    f.Txt_table = field(row, MainControl::Txt_table, QString());
+    f.Lab_file = label(row, MainControl::Lab_file, QStringLiteral("文件"));
+    f.Txt_file = field(row, MainControl::Txt_file, QStringLiteral("Class_Name"));
+    setPaletteColor(f.Txt_file, QPalette::Base, QColor(224, 224, 224));
+    f.Txt_backname = field(row, MainControl::Txt_backname, QStringLiteral(".java"));
     f.Txt_backname->setReadOnly(true);
     f.Txt_backname->setEnabled(false);
-    f.Cmd_open = button(row, "Cmd_open", QStringLiteral("打开"), QColor(0, 0, 192));
-    f.Cmd_set = button(row, "Cmd_set", QStringLiteral("保存设置"), QColor(255, 128, 0));
+    f.Cmd_open = button(row, MainControl::Cmd_open, QStringLiteral("打开"), QColor(0, 0, 192));
+    f.Cmd_set = button(row, MainControl::Cmd_set, QStringLiteral("保存设置"), QColor(255, 128, 0));
     f.Cmd_set->setEnabled(false);
-    f.Cmd_help = button(row, "Cmd_help", QStringLiteral("帮助"), Qt::magenta);
-    f.Cmd_end = button(row, "Cmd_end", QStringLiteral("退出"), Qt::red);
+    f.Cmd_help = button(row, MainControl::Cmd_help, QStringLiteral("帮助"), Qt::magenta);
+    f.Cmd_end = button(row, MainControl::Cmd_end, QStringLiteral("退出"), Qt::red);
 }
 
 void setFocusOrder(const MainForm &f) {
@@ -119,18 +117,23 @@ void setFocusOrder(const MainForm &f) {
 
 } // namespace
 
+QWidget *MainForm::operator[](MainControl c) const {
+    QM_CONTROL_LOOKUP(MainControl, QM_MAIN_CONTROLS);
+}
+
 MainForm buildMainForm(QWidget *window) {
     initResources();
     paintBackground(window, kLightGreen);
     MainForm f;
-    f.Cmd_save = button(window, "Cmd_save", QStringLiteral("保存"), Qt::red);
-    f.Cmd_byyx = button(window, "Cmd_byyx", QStringLiteral("编译+运行"), kBlue);
-    f.Cmd_about = button(window, "Cmd_about", QStringLiteral("关于"), QColor(192, 64, 0));
-    f.Pic_sky = named(new QLabel(window), "Pic_sky");
+    f.Cmd_save = button(window, MainControl::Cmd_save, QStringLiteral("保存"), Qt::red);
+    f.Cmd_byyx = button(window, MainControl::Cmd_byyx, QStringLiteral("编译+运行"), kBlue);
+    f.Cmd_about =
+        button(window, MainControl::Cmd_about, QStringLiteral("关于"), QColor(192, 64, 0));
+    f.Pic_sky = named(new QLabel(window), controlName(MainControl::Pic_sky));
     f.Pic_sky->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    f.Fra_edit = frame(window, "Fra_edit", QStringLiteral("编辑区"));
+    f.Fra_edit = frame(window, MainControl::Fra_edit, QStringLiteral("编辑区"));
     f.Txt_edit = editor(f.Fra_edit);
-    f.Fra_set = frame(window, "Fra_set", QStringLiteral("设置区"));
+    f.Fra_set = frame(window, MainControl::Fra_set, QStringLiteral("设置区"));
     buildSettingsRow(f);
     f.Tim_color = named(new QTimer(window), "Tim_color");
     f.Tim_color->setSingleShot(true);

@@ -1,15 +1,14 @@
 #include "workspace/main_window.h"
 
 #include "settings/settings_file.h"
-#include "startup/initialisation.h"
-#include "startup/open_file_chooser.h"
-#include "startup/platform.h"
-#include "startup/prompter.h"
-#include "startup/skin_button.h"
-#include "startup/window_geometry.h"
+#include "startup/controls/open_file_chooser.h"
+#include "startup/controls/prompter.h"
+#include "startup/controls/skin_button.h"
+#include "startup/controls/window_geometry.h"
+#include "startup/platform/platform.h"
 #include "workspace/build_runner.h"
 #include "workspace/class_scan.h"
-#include "workspace/layout.h"
+#include "workspace/main_layout.h"
 #include "workspace/source_keeper.h"
 
 #include <QCloseEvent>
@@ -47,112 +46,107 @@ void fitBanner(QLabel *box) {
 
 } // namespace
 
-MainWindow::MainWindow(ProgramState &state, MainWindowServices services, QWidget *parent)
+Frm_java::Frm_java(ProgramState &programState, MainWindowServices given, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_state(state), m_services(std::move(services)) {
+      state(programState), services(std::move(given)) {
     setObjectName(QStringLiteral("Frm_java"));
     setWindowTitle(QStringLiteral("QuillmossJava编译器 v1.05"));
     setWindowIcon(QIcon(QStringLiteral(":/quillmoss/icon.png")));
-    if (!m_services.prompter) {
-        m_ownPrompter = std::make_unique<MessageBoxPrompter>();
-        m_services.prompter = m_ownPrompter.get();
+    if (!services.prompter) {
+        ownPrompter = std::make_unique<MessageBoxPrompter>();
+        services.prompter = ownPrompter.get();
     }
-    if (!m_services.chooser) {
-        m_ownChooser = std::make_unique<DialogOpenFileChooser>();
-        m_services.chooser = m_ownChooser.get();
+    if (!services.chooser) {
+        ownChooser = std::make_unique<DialogOpenFileChooser>();
+        services.chooser = ownChooser.get();
     }
-    if (!m_services.openUrl)
-        m_services.openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
-    m_form = buildMainForm(this);
-    m_keeper =
-        new SourceKeeper(this, m_form, m_workspace, *m_services.prompter, *m_services.chooser);
-    m_builder = new BuildRunner(this, m_state, m_form, m_workspace, *m_services.prompter);
+    if (!services.openUrl)
+        services.openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+    mainForm = buildMainForm(this);
+    sourceKeeper =
+        new SourceKeeper(this, mainForm, workspaceState, *services.prompter, *services.chooser);
+    buildRunner = new BuildRunner(this, state, mainForm, workspaceState, *services.prompter);
     wire();
-    // Initialisation: the settings load and the first-start step.
-    m_state.settings = initialiseSettings(m_state.programDir);
 }
 
-MainWindow::~MainWindow() = default;
+Frm_java::~Frm_java() = default;
 
-void MainWindow::wire() {
-    const MainForm &f = m_form;
-    connect(f.Txt_edit, &QsciScintilla::textChanged, this, &MainWindow::editorChanged);
-    connect(f.Txt_table, &QLineEdit::textChanged, this, &MainWindow::directoryChanged);
-    connect(f.Cmd_set, &QPushButton::clicked, this, &MainWindow::storeDirectory);
-    connect(f.Cmd_save, &QPushButton::clicked, m_keeper, &SourceKeeper::saveClicked);
-    connect(f.Cmd_open, &QPushButton::clicked, m_keeper, &SourceKeeper::openClicked);
-    connect(f.Cmd_end, &QPushButton::clicked, this, &MainWindow::exitClicked);
-    connect(f.Cmd_byyx, &QPushButton::clicked, m_builder, &BuildRunner::Comp);
-    connect(f.Cmd_help, &QPushButton::clicked, this, &MainWindow::openHelp);
-    connect(f.Cmd_about, &QPushButton::clicked, this, &MainWindow::openAbout);
+void Frm_java::wire() {
+    const MainForm &f = mainForm;
+    connect(f.Txt_edit, &QsciScintilla::textChanged, this, &Frm_java::editorChanged);
+    connect(f.Txt_table, &QLineEdit::textChanged, this, &Frm_java::directoryChanged);
+    connect(f.Cmd_set, &QPushButton::clicked, this, &Frm_java::storeDirectory);
+    connect(f.Cmd_save, &QPushButton::clicked, sourceKeeper, &SourceKeeper::saveClicked);
+    connect(f.Cmd_open, &QPushButton::clicked, sourceKeeper, &SourceKeeper::openClicked);
+    connect(f.Cmd_end, &QPushButton::clicked, this, &Frm_java::exitClicked);
+    connect(f.Cmd_byyx, &QPushButton::clicked, buildRunner, &BuildRunner::Comp);
+    connect(f.Cmd_help, &QPushButton::clicked, this, &Frm_java::openHelp);
+    connect(f.Cmd_about, &QPushButton::clicked, this, &Frm_java::openAbout);
     connect(f.Tim_color, &QTimer::timeout, this, [this] {
-        m_form.Cmd_save->setCaption(QStringLiteral("保存"));
-        m_form.Tim_color->stop();
+        mainForm.Cmd_save->setCaption(QStringLiteral("保存"));
+        mainForm.Tim_color->stop();
     });
 }
 
-void MainWindow::load() {
-    m_form.Txt_table->setText(m_state.settings.Path);
-    m_form.Cmd_set->setEnabled(false);
-    m_workspace.Saved = true;
-    m_workspace.DirInvalid = false;
-    m_state.run = RunValues{};
+void Frm_java::load() {
+    mainForm.Txt_table->setText(state.settings.Path);
+    mainForm.Cmd_set->setEnabled(false);
+    workspaceState.Saved = true;
+    workspaceState.DirInvalid = false;
+    state.run = RunValues{};
     applyLayout();
 }
 
-void MainWindow::showAtStart() {
+void Frm_java::showAtStart() {
     load();
     show();
 }
 
-void MainWindow::applyLayout() {
-    const MainLayout layout = ResizeInit(screenSizeTwips(this), m_state.settings.Mode);
-    for (auto it = layout.controls.cbegin(); it != layout.controls.cend(); ++it) {
-        if (auto *control = findChild<QWidget *>(it.key()))
-            placeTwips(control, it.value());
-    }
-    shrinkToFit(m_form.Txt_backname);
-    fitBanner(m_form.Pic_sky);
+void Frm_java::applyLayout() {
+    const MainLayout layout = ResizeInit(screenSizeTwips(this), state.settings.Mode);
+    placeControls(mainForm, layout);
+    shrinkToFit(mainForm.Txt_backname);
+    fitBanner(mainForm.Pic_sky);
     // The lowest control must stay visible whatever frame the window manager draws.
-    const QRectF lowest = layout["Fra_set"];
+    const QRectF lowest = layout[MainControl::Fra_set];
     sizeAndPlaceWindow(this, layout.window, QSizeF(0, lowest.bottom()));
 }
 
-void MainWindow::editorChanged() {
-    QsciScintilla *editor = m_form.Txt_edit;
+void Frm_java::editorChanged() {
+    QsciScintilla *editor = mainForm.Txt_edit;
     // The editor's own UTF-8 buffer, read in place.
     const auto *bytes = static_cast<const char *>(
         editor->SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
     const auto length = editor->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
     ClassScan scan = scanMainClassUtf8(QByteArrayView(bytes, length));
-    m_form.Txt_file->setText(scan.fileName);
-    m_workspace.ClassCount = scan.ClassCount;
-    m_workspace.ClassNames = std::move(scan.ClassNames);
-    m_workspace.Saved = false;
+    mainForm.Txt_file->setText(scan.fileName);
+    workspaceState.ClassCount = scan.ClassCount;
+    workspaceState.ClassNames = std::move(scan.ClassNames);
+    workspaceState.Saved = false;
 }
 
-void MainWindow::directoryChanged() {
-    m_workspace.DirInvalid = !platform::directoryTextUsable(m_form.Txt_table->text());
-    m_form.Cmd_set->setEnabled(true);
+void Frm_java::directoryChanged() {
+    workspaceState.DirInvalid = !platform::directoryTextUsable(mainForm.Txt_table->text());
+    mainForm.Cmd_set->setEnabled(true);
 }
 
-void MainWindow::storeDirectory() {
-    qm::storeDirectory(m_state.programDir, m_state.settings, m_form.Txt_table->text());
-    m_form.Cmd_set->setEnabled(false);
+void Frm_java::storeDirectory() {
+    qm::storeDirectory(state.programDir, state.settings, mainForm.Txt_table->text());
+    mainForm.Cmd_set->setEnabled(false);
 }
 
-void MainWindow::exitClicked() {
-    if (!m_keeper->mayLeave())
+void Frm_java::exitClicked() {
+    if (!sourceKeeper->mayLeave())
         return;
-    m_workspace.Saved = true;
+    workspaceState.Saved = true;
     closeSecondaryWindows();
     close();
 }
 
-void MainWindow::closeEvent(QCloseEvent *event) {
-    if (!m_keeper->mayLeave()) {
+void Frm_java::closeEvent(QCloseEvent *event) {
+    if (!sourceKeeper->mayLeave()) {
         event->ignore();
         return;
     }
@@ -160,8 +154,8 @@ void MainWindow::closeEvent(QCloseEvent *event) {
     event->accept();
 }
 
-void MainWindow::closeSecondaryWindows() {
-    for (QPointer<QWidget> window : {m_help, m_about}) {
+void Frm_java::closeSecondaryWindows() {
+    for (const QPointer<QWidget> &window : {helpWindow, aboutWindow}) {
         if (window)
             window->close();
     }

@@ -24,23 +24,24 @@ struct MainWindowServices {
     std::function<void(const QUrl &)> openUrl; // links of the about window
 };
 
-// Frm_java: the editor, the directory and file-name fields and the buttons.
-// The window only wires the controls to the pieces that do the work.
-class MainWindow : public QWidget {
+// The main window: the editor, the directory and file-name fields and the
+// buttons. The window only wires the controls to the pieces that do the work.
+// `state.settings` must be loaded before it is created.
+class Frm_java : public QWidget {
     Q_OBJECT
 public:
-    explicit MainWindow(ProgramState &state, MainWindowServices services = {},
-                        QWidget *parent = nullptr);
-    ~MainWindow() override;
+    explicit Frm_java(ProgramState &state, MainWindowServices services = {},
+                      QWidget *parent = nullptr);
+    ~Frm_java() override;
 
     // The load step, then show.
     void showAtStart();
     // The load step alone (tests call it without showing the window).
     void load();
 
-    const MainForm &form() const { return m_form; }
-    const WorkspaceState &workspace() const { return m_workspace; }
-    SourceKeeper &keeper() { return *m_keeper; }
+    const MainForm &form() const { return mainForm; }
+    const WorkspaceState &workspace() const { return workspaceState; }
+    SourceKeeper &keeper() { return *sourceKeeper; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -56,16 +57,16 @@ private:
     void openAbout();
     void closeSecondaryWindows();
 
-    ProgramState &m_state;
-    MainWindowServices m_services;
-    std::unique_ptr<Prompter> m_ownPrompter;
-    std::unique_ptr<OpenFileChooser> m_ownChooser;
-    MainForm m_form;
-    WorkspaceState m_workspace;
-    SourceKeeper *m_keeper = nullptr;
-    BuildRunner *m_builder = nullptr;
-    QPointer<QWidget> m_help;
-    QPointer<QWidget> m_about;
+    ProgramState &state;
+    MainWindowServices services;
+    std::unique_ptr<Prompter> ownPrompter;
+    std::unique_ptr<OpenFileChooser> ownChooser;
+    MainForm mainForm;
+    WorkspaceState workspaceState;
+    SourceKeeper *sourceKeeper = nullptr;
+    BuildRunner *buildRunner = nullptr;
+    QPointer<QWidget> helpWindow;
+    QPointer<QWidget> aboutWindow;
 };
 
 } // namespace qm

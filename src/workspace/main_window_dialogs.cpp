@@ -5,15 +5,15 @@
 
 namespace qm {
 
-void MainWindow::openHelp() {
-    HelpWindow help(m_state, this);
-    m_help = &help;
+void Frm_java::openHelp() {
+    Frm_help help(state, this);
+    helpWindow = &help;
     help.exec();
 }
 
-void MainWindow::openAbout() {
-    AboutWindow about(m_state, this, m_services.openUrl);
-    m_about = &about;
+void Frm_java::openAbout() {
+    Frm_about about(state, this, services.openUrl);
+    aboutWindow = &about;
     about.exec();
 }
 

@@ -1,6 +1,6 @@
 #include "workspace/source_file.h"
 
-#include "startup/platform.h"
+#include "startup/platform/platform.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

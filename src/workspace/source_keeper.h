@@ -15,8 +15,8 @@ class OpenFileChooser;
 class SourceKeeper : public QObject {
     Q_OBJECT
 public:
-    SourceKeeper(QWidget *window, MainForm &form, WorkspaceState &state, Prompter &prompter,
-                 OpenFileChooser &chooser);
+    SourceKeeper(QWidget *owner, MainForm &controls, WorkspaceState &workspace, Prompter &prompts,
+                 OpenFileChooser &fileChooser);
 
     // Writes the editor into directory/name.java. False (after telling the
     // user) when the directory is unusable or the write failed.
@@ -33,11 +33,11 @@ private:
     void cutTrailingText(const QString &kept);
     bool writeSource();
 
-    QWidget *m_window;
-    MainForm &m_form;
-    WorkspaceState &m_state;
-    Prompter &m_prompter;
-    OpenFileChooser &m_chooser;
+    QWidget *window;
+    MainForm &form;
+    WorkspaceState &state;
+    Prompter &prompter;
+    OpenFileChooser &chooser;
 };
 
 } // namespace qm

@@ -12,6 +12,7 @@
 #include <QTest>
 
 using namespace qm::build;
+using qm::BuildKind;
 
 namespace {
 
@@ -46,147 +47,141 @@ void writeExecutable(const QString &path, const QByteArray &text) {
 
 } // namespace
 
-class BuildRunE2E : public QObject {
+class TestBuildRunE2e : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void programRunsAndOnlyTheScriptStays();
-    void keptClassFilesStay();
-    void compileErrorNeverRunsStaleClasses();
-    void appletPageReachesTheViewer();
-    void nestedBuildsCloseInOrder();
+    void initTestCase() {
+        if (const QString missing = missingConsoleRequirement(); !missing.isEmpty())
+            QSKIP(qPrintable(missing));
+        QVERIFY(home.isValid());
+        useHome(home.path());
+        QVERIFY(QDir().mkpath(home.filePath("markers")));
+    }
+
+    void init() {
+        QDir(home.filePath("My Java")).removeRecursively();
+        QDir(home.filePath("markers")).removeRecursively();
+        QDir().mkpath(home.filePath("markers"));
+    }
+
+    void programRunsAndOnlyTheScriptStays() {
+        const QString mark = marker("Hello");
+        QStringList duringRun;
+        ConsoleDriver driver([&] { return QFile::exists(mark); },
+                             [&] { duringRun = buildFiles(); });
+        const BuildOutcome outcome = Comp(request("Hello", markerProgram("Hello", mark)), [] {
+            return AfterRunValues{kPath, 0, {"Hello", "Shape"}, 2};
+        });
+        QVERIFY(!driver.timedOut());
+        QCOMPARE(outcome, BuildOutcome::Ran);
+        QVERIFY2(duringRun.contains("Hello.java") && duringRun.contains("Tamsorley.sh"),
+                 qPrintable(duringRun.join(", ")));
+        QCOMPARE(readText(mark), QStringLiteral("你好\n"));
+        QCOMPARE(buildFiles(), QStringList{"Tamsorley.sh"});
+    }
+
+    void keptClassFilesStay() {
+        const QString mark = marker("Hello");
+        ConsoleDriver driver([&] { return QFile::exists(mark); }, nullptr);
+        Comp(request("Hello", markerProgram("Hello", mark)), [] {
+            return AfterRunValues{kPath, 1, {"Hello", "Shape"}, 2};
+        });
+        QVERIFY(!driver.timedOut());
+        QCOMPARE(buildFiles(), (QStringList{"Hello.class", "Shape.class", "Tamsorley.sh"}));
+    }
+
+    void compileErrorNeverRunsStaleClasses() {
+        // A class file of an earlier, good version of the program lies in the
+        // build directory, as it does when class files are kept.
+        const QString mark = marker("Broken");
+        const QString good = home.filePath("good/Broken.java");
+        QVERIFY(QDir().mkpath(home.filePath("good")) && QDir().mkpath(buildDir()));
+        QFile file(good);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(markerProgram("Broken", mark).toUtf8());
+        file.close();
+        QCOMPARE(QProcess::execute("javac", {"-encoding", "UTF-8", "-d", buildDir(), good}), 0);
+
+        QString broken = markerProgram("Broken", mark);
+        broken.replace("throws Exception {", "throws Exception { int x = ;");
+        ConsoleDriver driver(nullptr, nullptr);
+        const BuildOutcome outcome = Comp(request("Broken", broken), [] {
+            return AfterRunValues{kPath, 0, {"Broken", "Shape"}, 2};
+        });
+        QVERIFY(!driver.timedOut());
+        QCOMPARE(outcome, BuildOutcome::Ran);
+        QVERIFY(!QFile::exists(mark));
+        QCOMPARE(buildFiles(), QStringList{"Tamsorley.sh"});
+    }
+
+    void appletPageReachesTheViewer() {
+        const QString bin = home.filePath("bin");
+        const QString page = home.filePath("markers/page");
+        QVERIFY(QDir().mkpath(bin));
+        writeExecutable(bin + "/appletviewer", "#!/bin/sh\ncat -- \"$1\" > '" + page.toUtf8() +
+                                                   ".part'\nprintf '%s' \"$PWD/$1\" >> '" +
+                                                   page.toUtf8() + ".part'\nmv '" + page.toUtf8() +
+                                                   ".part' '" + page.toUtf8() + "'\n");
+        const QByteArray savedPath = qgetenv("PATH");
+        qputenv("PATH", bin.toUtf8() + ":" + savedPath);
+
+        QStringList duringRun;
+        ConsoleDriver driver([&] { return QFile::exists(page); },
+                             [&] { duringRun = buildFiles(); });
+        BuildRequest applet = request("Hello", "public class Hello {}\n");
+        applet.CompType = BuildKind::Applet;
+        applet.ApHeight = -20;
+        Comp(applet, [] { return AfterRunValues{kPath, 0, {"Hello"}, 1}; });
+        qputenv("PATH", savedPath);
+
+        QVERIFY(!driver.timedOut());
+        QVERIFY(duringRun.contains("Hello.HTML"));
+        QCOMPARE(readText(page), "<html>\n<applet code=\"Hello.class\" height=-20 width=400>\n"
+                                 "</applet>\n</html>\n" +
+                                     buildDir() + "Hello.HTML");
+        QCOMPARE(buildFiles(), QStringList{"Tamsorley.sh"});
+    }
+
+    void nestedBuildsCloseInOrder() {
+        // The inner name is longer, so the rewritten script is longer than the one
+        // the outer console is still reading.
+        const QString inner = QStringLiteral("InnerProgramWithAMuchLongerName");
+        QStringList returned;
+        auto innerBuild = [&] {
+            ConsoleDriver driver([&] { return QFile::exists(marker(inner)); }, nullptr);
+            Comp(request(inner, markerProgram(inner, marker(inner))), [&] {
+                return AfterRunValues{kPath, 0, {inner, "Shape"}, 2};
+            });
+            QVERIFY(!driver.timedOut());
+            returned << inner;
+        };
+        ConsoleDriver driver([&] { return QFile::exists(marker("Outer")); }, innerBuild);
+        Comp(request("Outer", markerProgram("Outer", marker("Outer"))), [] {
+            return AfterRunValues{kPath, 0, {"Outer", "Shape"}, 2};
+        });
+        returned << "Outer";
+
+        QVERIFY(!driver.timedOut());
+        QCOMPARE(returned, (QStringList{inner, "Outer"}));
+        QCOMPARE(readText(marker("Outer")), QStringLiteral("你好\n"));
+        QCOMPARE(readText(marker(inner)), QStringLiteral("你好\n"));
+        QCOMPARE(buildFiles(), QStringList{"Tamsorley.sh"});
+        QVERIFY(readText(buildDir() + "Tamsorley.sh").contains(inner));
+    }
 
 private:
-    QString buildDir() const { return home_.filePath("My Java/ClassFiles/"); }
+    QString buildDir() const { return home.filePath("My Java/ClassFiles/"); }
     QStringList buildFiles() const {
         return QDir(buildDir()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     }
-    QString marker(const QString &name) const { return home_.filePath("markers/" + name); }
+    QString marker(const QString &name) const { return home.filePath("markers/" + name); }
     BuildRequest request(const QString &name, const QString &source) const {
-        return BuildRequest{kPath, source, name, 0, 200, 400};
+        return BuildRequest{kPath, source, name};
     }
 
-    QTemporaryDir home_;
+    QTemporaryDir home;
 };
 
-void BuildRunE2E::initTestCase() {
-    if (const QString missing = missingConsoleRequirement(); !missing.isEmpty())
-        QSKIP(qPrintable(missing));
-    QVERIFY(home_.isValid());
-    useHome(home_.path());
-    QVERIFY(QDir().mkpath(home_.filePath("markers")));
-}
-
-void BuildRunE2E::init() {
-    QDir(home_.filePath("My Java")).removeRecursively();
-    QDir(home_.filePath("markers")).removeRecursively();
-    QDir().mkpath(home_.filePath("markers"));
-}
-
-void BuildRunE2E::programRunsAndOnlyTheScriptStays() {
-    const QString mark = marker("Hello");
-    QStringList duringRun;
-    ConsoleDriver driver([&] { return QFile::exists(mark); }, [&] { duringRun = buildFiles(); });
-    const BuildOutcome outcome = Comp(request("Hello", markerProgram("Hello", mark)), [] {
-        return AfterRunValues{kPath, 0, {"Hello", "Shape"}, 2};
-    });
-    QVERIFY(!driver.timedOut());
-    QCOMPARE(outcome, BuildOutcome::Ran);
-    QVERIFY2(duringRun.contains("Hello.java") && duringRun.contains("Tamsorley.sh"),
-             qPrintable(duringRun.join(", ")));
-    QCOMPARE(readText(mark), QStringLiteral("你好\n"));
-    QCOMPARE(buildFiles(), QStringList{"Tamsorley.sh"});
-}
-
-void BuildRunE2E::keptClassFilesStay() {
-    const QString mark = marker("Hello");
-    ConsoleDriver driver([&] { return QFile::exists(mark); }, nullptr);
-    Comp(request("Hello", markerProgram("Hello", mark)), [] {
-        return AfterRunValues{kPath, 1, {"Hello", "Shape"}, 2};
-    });
-    QVERIFY(!driver.timedOut());
-    QCOMPARE(buildFiles(), (QStringList{"Hello.class", "Shape.class", "Tamsorley.sh"}));
-}
-
-void BuildRunE2E::compileErrorNeverRunsStaleClasses() {
-    // A class file of an earlier, good version of the program lies in the
-    // build directory, as it does when class files are kept.
-    const QString mark = marker("Broken");
-    const QString good = home_.filePath("good/Broken.java");
-    QVERIFY(QDir().mkpath(home_.filePath("good")) && QDir().mkpath(buildDir()));
-    QFile file(good);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(markerProgram("Broken", mark).toUtf8());
-    file.close();
-    QCOMPARE(QProcess::execute("javac", {"-encoding", "UTF-8", "-d", buildDir(), good}), 0);
-
-    QString broken = markerProgram("Broken", mark);
-    broken.replace("throws Exception {", "throws Exception { int x = ;");
-    ConsoleDriver driver(nullptr, nullptr);
-    const BuildOutcome outcome = Comp(request("Broken", broken), [] {
-        return AfterRunValues{kPath, 0, {"Broken", "Shape"}, 2};
-    });
-    QVERIFY(!driver.timedOut());
-    QCOMPARE(outcome, BuildOutcome::Ran);
-    QVERIFY(!QFile::exists(mark));
-    QCOMPARE(buildFiles(), QStringList{"Tamsorley.sh"});
-}
-
-void BuildRunE2E::appletPageReachesTheViewer() {
-    const QString bin = home_.filePath("bin");
-    const QString page = home_.filePath("markers/page");
-    QVERIFY(QDir().mkpath(bin));
-    writeExecutable(bin + "/appletviewer", "#!/bin/sh\ncat -- \"$1\" > '" + page.toUtf8() +
-                                               ".part'\nprintf '%s' \"$PWD/$1\" >> '" +
-                                               page.toUtf8() + ".part'\nmv '" + page.toUtf8() +
-                                               ".part' '" + page.toUtf8() + "'\n");
-    const QByteArray savedPath = qgetenv("PATH");
-    qputenv("PATH", bin.toUtf8() + ":" + savedPath);
-
-    QStringList duringRun;
-    ConsoleDriver driver([&] { return QFile::exists(page); }, [&] { duringRun = buildFiles(); });
-    BuildRequest applet = request("Hello", "public class Hello {}\n");
-    applet.compType = 1;
-    applet.apHeight = -20;
-    Comp(applet, [] { return AfterRunValues{kPath, 0, {"Hello"}, 1}; });
-    qputenv("PATH", savedPath);
-
-    QVERIFY(!driver.timedOut());
-    QVERIFY(duringRun.contains("Hello.HTML"));
-    QCOMPARE(readText(page), "<html>\n<applet code=\"Hello.class\" height=-20 width=400>\n"
-                             "</applet>\n</html>\n" +
-                                 buildDir() + "Hello.HTML");
-    QCOMPARE(buildFiles(), QStringList{"Tamsorley.sh"});
-}
-
-void BuildRunE2E::nestedBuildsCloseInOrder() {
-    // The inner name is longer, so the rewritten script is longer than the one
-    // the outer console is still reading.
-    const QString inner = QStringLiteral("InnerProgramWithAMuchLongerName");
-    QStringList returned;
-    auto innerBuild = [&] {
-        ConsoleDriver driver([&] { return QFile::exists(marker(inner)); }, nullptr);
-        Comp(request(inner, markerProgram(inner, marker(inner))), [&] {
-            return AfterRunValues{kPath, 0, {inner, "Shape"}, 2};
-        });
-        QVERIFY(!driver.timedOut());
-        returned << inner;
-    };
-    ConsoleDriver driver([&] { return QFile::exists(marker("Outer")); }, innerBuild);
-    Comp(request("Outer", markerProgram("Outer", marker("Outer"))), [] {
-        return AfterRunValues{kPath, 0, {"Outer", "Shape"}, 2};
-    });
-    returned << "Outer";
-
-    QVERIFY(!driver.timedOut());
-    QCOMPARE(returned, (QStringList{inner, "Outer"}));
-    QCOMPARE(readText(marker("Outer")), QStringLiteral("你好\n"));
-    QCOMPARE(readText(marker(inner)), QStringLiteral("你好\n"));
-    QCOMPARE(buildFiles(), QStringList{"Tamsorley.sh"});
-    QVERIFY(readText(buildDir() + "Tamsorley.sh").contains(inner));
-}
-
-QTEST_GUILESS_MAIN(BuildRunE2E)
+QTEST_GUILESS_MAIN(TestBuildRunE2e)
 #include "test_build_run_e2e.moc"

@@ -11,6 +11,7 @@
 #include <QTest>
 
 using namespace qm::build;
+using qm::BuildKind;
 
 namespace {
 
@@ -24,114 +25,107 @@ void touch(const QString &path, const QByteArray &bytes = {}) {
 
 } // namespace
 
-class CompTest : public QObject {
+class TestComp : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void writesCopyAndPageForTheRun_data();
-    void writesCopyAndPageForTheRun();
-    void noTerminalStillCleansUp();
-    void unconfinedNameWritesNothing();
-    void runningConsoleKeepsReadingItsOwnScript();
+    void initTestCase() {
+        QVERIFY(home.isValid());
+        qputenv("HOME", home.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
+        // No terminal program anywhere on the search path.
+        QVERIFY(QDir().mkpath(home.filePath("empty-bin")));
+        qputenv("PATH", home.filePath("empty-bin").toUtf8());
+    }
+
+    void init() { QDir(home.filePath("My Java")).removeRecursively(); }
+
+    void writesCopyAndPageForTheRun_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("compType");
+        QTest::addColumn<QByteArray>("page");
+        QTest::newRow("standard") << "Hello" << 0 << QByteArray("<missing>");
+        QTest::newRow("applet") << "Hello" << 1
+                                << QByteArray("<html>\n<applet code=\"Hello.class\" height=200 "
+                                              "width=400>\n</applet>\n</html>\n");
+        QTest::newRow("empty name") << "" << 0 << QByteArray("<missing>");
+    }
+
+    void writesCopyAndPageForTheRun() {
+        QFETCH(QString, name);
+        QFETCH(int, compType);
+        QFETCH(QByteArray, page);
+        const QString source = QStringLiteral("class 你好 {\n}");
+        QByteArray copyAtEnd, pageAtEnd;
+        const BuildOutcome outcome =
+            Comp(BuildRequest{kPath, source, name, BuildKind(compType), 200, 400}, [&] {
+                copyAtEnd = qm::testing::fileBytes(buildDir() + name + ".java");
+                pageAtEnd = qm::testing::fileBytes(buildDir() + name + ".HTML");
+                return AfterRunValues{kPath, 0, {}, 0};
+            });
+        QCOMPARE(outcome, BuildOutcome::NoTerminal);
+        QCOMPARE(copyAtEnd, source.toUtf8() + "\n");
+        QCOMPARE(pageAtEnd, page);
+        const QStringList script =
+            posixScriptLines(buildDir().chopped(1), name, BuildKind(compType));
+        QCOMPARE(qm::testing::fileBytes(buildDir() + "Tamsorley.sh"),
+                 textFileBytes(script, qm::platform::ScriptKind::Posix));
+        QCOMPARE(buildFiles(), QStringList{"Tamsorley.sh"});
+    }
+
+    void noTerminalStillCleansUp() {
+        QVERIFY(QDir().mkpath(buildDir()));
+        for (const char *file : {"Hello.class", "Shape.class", "Hello$1.class", "notes.txt"})
+            touch(buildDir() + file);
+        touch(home.filePath("My Java/Shape.class"));
+        // The clean-up reads ClassNames as the editor holds them after the run.
+        const BuildOutcome outcome = Comp(BuildRequest{kPath, "class Hello {}", "Hello"}, [] {
+            return AfterRunValues{kPath, 0, {"Hello", "", "../Shape", "Shape", "Unbuilt"}, 5};
+        });
+        QCOMPARE(outcome, BuildOutcome::NoTerminal);
+        QCOMPARE(buildFiles(), (QStringList{"Hello$1.class", "Tamsorley.sh", "notes.txt"}));
+        QVERIFY(QFile::exists(home.filePath("My Java/Shape.class")));
+    }
+
+    void unconfinedNameWritesNothing() {
+        const QString saved = home.filePath("My Java/Hello.java");
+        QVERIFY(QDir().mkpath(home.filePath("My Java")));
+        touch(saved, "the saved source");
+        bool cleanedUp = false;
+        const BuildOutcome outcome =
+            Comp(BuildRequest{kPath, "class ../Hello {}", "../Hello"}, [&] {
+                cleanedUp = true;
+                return AfterRunValues{kPath, 0, {"../Hello"}, 1};
+            });
+        QCOMPARE(outcome, BuildOutcome::UnsafeName);
+        QVERIFY(!cleanedUp);
+        QCOMPARE(qm::testing::fileBytes(saved), QByteArray("the saved source"));
+        QVERIFY(!QFile::exists(buildDir() + "Tamsorley.sh"));
+    }
+
+    void runningConsoleKeepsReadingItsOwnScript() {
+        // A console still reading the first build's script while a nested build
+        // writes the next one must go on reading the first.
+        Comp(BuildRequest{kPath, "", "First"}, nullptr);
+        QFile running(buildDir() + "Tamsorley.sh");
+        QVERIFY(running.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+        const QByteArray start = running.read(12);
+        Comp(BuildRequest{kPath, "", "SecondWithALongerName"}, nullptr);
+        const QByteArray seen = start + running.readAll();
+        QVERIFY(seen.contains("'First'"));
+        QVERIFY(!seen.contains("SecondWithALongerName"));
+        QVERIFY(
+            qm::testing::fileBytes(buildDir() + "Tamsorley.sh").contains("SecondWithALongerName"));
+    }
 
 private:
-    QString buildDir() const { return home_.filePath("My Java/ClassFiles/"); }
+    QString buildDir() const { return home.filePath("My Java/ClassFiles/"); }
     QStringList buildFiles() const {
         return QDir(buildDir()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     }
 
-    QTemporaryDir home_;
+    QTemporaryDir home;
 };
 
-void CompTest::initTestCase() {
-    QVERIFY(home_.isValid());
-    qputenv("HOME", home_.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", home_.filePath("config").toUtf8());
-    // No terminal program anywhere on the search path.
-    QVERIFY(QDir().mkpath(home_.filePath("empty-bin")));
-    qputenv("PATH", home_.filePath("empty-bin").toUtf8());
-}
-
-void CompTest::init() {
-    QDir(home_.filePath("My Java")).removeRecursively();
-}
-
-void CompTest::writesCopyAndPageForTheRun_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("compType");
-    QTest::addColumn<QByteArray>("page");
-    QTest::newRow("standard") << "Hello" << 0 << QByteArray("<missing>");
-    QTest::newRow("applet") << "Hello" << 1
-                            << QByteArray("<html>\n<applet code=\"Hello.class\" height=200 "
-                                          "width=400>\n</applet>\n</html>\n");
-    QTest::newRow("empty name") << "" << 0 << QByteArray("<missing>");
-}
-
-void CompTest::writesCopyAndPageForTheRun() {
-    QFETCH(QString, name);
-    QFETCH(int, compType);
-    QFETCH(QByteArray, page);
-    const QString source = QStringLiteral("class 你好 {\n}");
-    QByteArray copyAtEnd, pageAtEnd;
-    const BuildOutcome outcome =
-        Comp(BuildRequest{kPath, source, name, qint16(compType), 200, 400}, [&] {
-            copyAtEnd = qm::testing::fileBytes(buildDir() + name + ".java");
-            pageAtEnd = qm::testing::fileBytes(buildDir() + name + ".HTML");
-            return AfterRunValues{kPath, 0, {}, 0};
-        });
-    QCOMPARE(outcome, BuildOutcome::NoTerminal);
-    QCOMPARE(copyAtEnd, source.toUtf8() + "\n");
-    QCOMPARE(pageAtEnd, page);
-    const QStringList script = posixScriptLines(buildDir().chopped(1), name, qint16(compType));
-    QCOMPARE(qm::testing::fileBytes(buildDir() + "Tamsorley.sh"),
-             textFileBytes(script, qm::platform::ScriptKind::Posix));
-    QCOMPARE(buildFiles(), QStringList{"Tamsorley.sh"});
-}
-
-void CompTest::noTerminalStillCleansUp() {
-    QVERIFY(QDir().mkpath(buildDir()));
-    for (const char *file : {"Hello.class", "Shape.class", "Hello$1.class", "notes.txt"})
-        touch(buildDir() + file);
-    touch(home_.filePath("My Java/Shape.class"));
-    // The clean-up reads ClassNames as the editor holds them after the run.
-    const BuildOutcome outcome = Comp(BuildRequest{kPath, "class Hello {}", "Hello"}, [] {
-        return AfterRunValues{kPath, 0, {"Hello", "", "../Shape", "Shape", "Unbuilt"}, 5};
-    });
-    QCOMPARE(outcome, BuildOutcome::NoTerminal);
-    QCOMPARE(buildFiles(), (QStringList{"Hello$1.class", "Tamsorley.sh", "notes.txt"}));
-    QVERIFY(QFile::exists(home_.filePath("My Java/Shape.class")));
-}
-
-void CompTest::unconfinedNameWritesNothing() {
-    const QString saved = home_.filePath("My Java/Hello.java");
-    QVERIFY(QDir().mkpath(home_.filePath("My Java")));
-    touch(saved, "the saved source");
-    bool cleanedUp = false;
-    const BuildOutcome outcome = Comp(BuildRequest{kPath, "class ../Hello {}", "../Hello"}, [&] {
-        cleanedUp = true;
-        return AfterRunValues{kPath, 0, {"../Hello"}, 1};
-    });
-    QCOMPARE(outcome, BuildOutcome::UnsafeName);
-    QVERIFY(!cleanedUp);
-    QCOMPARE(qm::testing::fileBytes(saved), QByteArray("the saved source"));
-    QVERIFY(!QFile::exists(buildDir() + "Tamsorley.sh"));
-}
-
-void CompTest::runningConsoleKeepsReadingItsOwnScript() {
-    // A console still reading the first build's script while a nested build
-    // writes the next one must go on reading the first.
-    Comp(BuildRequest{kPath, "", "First"}, nullptr);
-    QFile running(buildDir() + "Tamsorley.sh");
-    QVERIFY(running.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
-    const QByteArray start = running.read(12);
-    Comp(BuildRequest{kPath, "", "SecondWithALongerName"}, nullptr);
-    const QByteArray seen = start + running.readAll();
-    QVERIFY(seen.contains("'First'"));
-    QVERIFY(!seen.contains("SecondWithALongerName"));
-    QVERIFY(qm::testing::fileBytes(buildDir() + "Tamsorley.sh").contains("SecondWithALongerName"));
-}
-
-QTEST_GUILESS_MAIN(CompTest)
+QTEST_GUILESS_MAIN(TestComp)
 #include "test_comp.moc"

@@ -1,6 +1,6 @@
 #include "settings/settings_file.h"
 #include "startup/initialisation.h"
-#include "startup/platform.h"
+#include "startup/platform/platform.h"
 
 #include "test_files.h"
 
@@ -35,212 +35,197 @@ QByteArray fileOf(const QString &first, const QString &mode, const QString &cls,
 class TestSettingsFile : public QObject {
     Q_OBJECT
 private slots:
-    void getSet_data();
-    void getSet();
+    void getSet_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("openingLength");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("number") << "[Mode+]-120[Mode-]"
+                                << "Mode" << 7 << "-120";
+        QTest::newRow("empty value") << "[Mode+][Mode-]"
+                                     << "Mode" << 7 << "";
+        QTest::newRow("spaces and breaks removed") << "[First+] 1\r\n[First-]"
+                                                   << "First" << 8 << "1";
+        QTest::newRow("tab stays") << "[Class+]1\t[Class-]"
+                                   << "Class" << 8 << "1\t";
+        QTest::newRow("no opening marker") << "xxxxxxxxxx[Mode-]"
+                                           << "Mode" << 7 << "";
+        QTest::newRow("no closing marker") << "[Mode+]5"
+                                           << "Mode" << 7 << "";
+        QTest::newRow("stray closing marker first") << "[Path-][Path+]/x[Path-]"
+                                                    << "Path" << 7 << "";
+        QTest::newRow("first occurrence counts") << "[Mode+]1[Mode-][Mode+]2[Mode-]"
+                                                 << "Mode" << 7 << "1";
+        QTest::newRow("case sensitive") << "[mode+]1[mode-]"
+                                        << "Mode" << 7 << "";
+        QTest::newRow("other text between") << "junk[Mode+]3[Mode-]junk"
+                                            << "Mode" << 7 << "3";
+    }
 
-    void load_data();
-    void load();
-    void missingFileGetsDefaultsThenFirstStart();
-    void emptyFileEndsLikeAFirstStart();
-    void largeGarbageFileWithKeysAtItsEnd();
-    void crlfAndLfFilesReadAlike();
+    void getSet() {
+        QFETCH(QString, text);
+        QFETCH(QString, key);
+        QFETCH(int, openingLength);
+        QFETCH(QString, expected);
+        QCOMPARE(GetSet(text, key, openingLength), expected);
+    }
 
-    void writesTheFourLinesExactly();
-    void storeDirectoryKeepsOtherValues();
-    void failedWriteKeepsThePreviousFile();
-    void unwritableProgramDirectoryIsSilent();
+    void load_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("cls");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("rewritten");
+        // clang-format off
+        QTest::newRow("all valid") << fileOf("1", "-120", "1", "/src") << 1 << -120 << 1 << "/src" << false;
+        QTest::newRow("mode 600") << fileOf("1", "600", "0", "/s") << 1 << 0 << 0 << "/s" << true;
+        QTest::newRow("mode -501") << fileOf("1", "-501", "0", "/s") << 1 << 0 << 0 << "/s" << true;
+        QTest::newRow("mode 500") << fileOf("1", "500", "0", "/s") << 1 << 500 << 0 << "/s" << false;
+        QTest::newRow("mode -500") << fileOf("1", "-500", "0", "/s") << 1 << -500 << 0 << "/s" << false;
+        QTest::newRow("first 2") << fileOf("2", "0", "0", "/s") << 0 << 0 << 0 << "/s" << true;
+        QTest::newRow("first 1x") << fileOf("1x", "0", "0", "/s") << 1 << 0 << 0 << "/s" << false;
+        QTest::newRow("first abc reads 0") << fileOf("abc", "0", "0", "/s") << 0 << 0 << 0 << "/s" << false;
+        QTest::newRow("class 0.5") << fileOf("1", "0", "0.5", "/s") << 1 << 0 << 0 << "/s" << false;
+        QTest::newRow("class 1.5 rounds to 2") << fileOf("1", "0", "1.5", "/s") << 1 << 0 << 0 << "/s" << true;
+        QTest::newRow("class 2.5 rounds to 2") << fileOf("1", "0", "2.5", "/s") << 1 << 0 << 0 << "/s" << true;
+        QTest::newRow("hex first") << fileOf("&H1", "0", "0", "/s") << 1 << 0 << 0 << "/s" << false;
+        QTest::newRow("tab inside mode") << fileOf("1", "1\t2", "0", "/s") << 1 << 12 << 0 << "/s" << false;
+        QTest::newRow("mode beyond 16 bits") << fileOf("1", "70000", "0", "/s") << 1 << 0 << 0 << "/s" << true;
+        QTest::newRow("path with spaces kept") << fileOf("1", "0", "0", "/home/me/My Java") << 1 << 0 << 0 << "/home/me/My Java" << false;
+        QTest::newRow("blank path is missing") << fileOf("1", "0", "0", "  ") << 1 << 0 << 0 << platform::defaultSourcePath() << true;
+        QTest::newRow("keys in other order, one line")
+            << QByteArray("[Path+]/p[Path-][Class+]1[Class-][Mode+]7[Mode-][First+]1[First-]")
+            << 1 << 7 << 1 << "/p" << false;
+        QTest::newRow("stray closing marker makes path missing")
+            << QByteArray("[Path-]\n") + fileOf("1", "0", "0", "/p")
+            << 1 << 0 << 0 << platform::defaultSourcePath() << true;
+        QTest::newRow("path broken over lines")
+            << QByteArray("[First+]1[First-][Mode+]0[Mode-][Class+]0[Class-][Path+]/a\r\n/b[Path-]")
+            << 1 << 0 << 0 << "/a/b" << false;
+        // clang-format on
+    }
+
+    void load() {
+        QFETCH(QByteArray, file);
+        QFETCH(int, first);
+        QFETCH(int, mode);
+        QFETCH(int, cls);
+        QFETCH(QString, path);
+        QFETCH(bool, rewritten);
+        QTemporaryDir dir;
+        writeRaw(dir.path(), file);
+        const SettingsLoad loaded = loadSettings(dir.path());
+        QVERIFY(!loaded.defaulted);
+        QCOMPARE(loaded.settings, (Settings{qint16(first), qint16(mode), qint16(cls), path}));
+        QCOMPARE(loaded.rewritten, rewritten);
+        // A rewrite stores exactly the corrected values; otherwise the file is untouched.
+        const QByteArray expected =
+            rewritten ? settingsFileText(loaded.settings, QStringLiteral("\n")).toUtf8() : file;
+        QCOMPARE(readRaw(dir.path()), expected);
+    }
+
+    void missingFileGetsDefaultsThenFirstStart() {
+        QTemporaryDir dir;
+        const SettingsLoad loaded = loadSettings(dir.path());
+        QVERIFY(loaded.defaulted);
+        QCOMPARE(loaded.settings, defaultSettings());
+        QCOMPARE(readRaw(dir.path()), fileOf("0", "0", "0", platform::defaultSourcePath()));
+
+        QTemporaryDir second;
+        const Settings started = initialiseSettings(second.path());
+        QCOMPARE(started.First, qint16(1));
+        QCOMPARE(readRaw(second.path()), fileOf("1", "0", "0", QDir::homePath() + "/MyJava"));
+    }
+
+    void emptyFileEndsLikeAFirstStart() {
+        QTemporaryDir dir;
+        writeRaw(dir.path(), QByteArray());
+        const SettingsLoad loaded = loadSettings(dir.path());
+        QVERIFY(!loaded.defaulted);
+        QVERIFY(loaded.rewritten);
+        initialiseSettings(dir.path());
+        QCOMPARE(readRaw(dir.path()), fileOf("1", "0", "0", platform::defaultSourcePath()));
+    }
+
+    void largeGarbageFileWithKeysAtItsEnd() {
+        QTemporaryDir dir;
+        QByteArray garbage;
+        garbage.reserve(1 << 20);
+        quint32 seed = 7;
+        while (garbage.size() < (1 << 20)) {
+            seed = seed * 1103515245u + 12345u;
+            const char c = char(32 + (seed >> 16) % 90);
+            garbage.append(c == '[' ? ' ' : c); // no accidental markers
+            if ((seed >> 8) % 97 == 0)
+                garbage.append('\n');
+        }
+        writeRaw(dir.path(), garbage + fileOf("1", "-37", "1", "/deep"));
+        const SettingsLoad loaded = loadSettings(dir.path());
+        QCOMPARE(loaded.settings, (Settings{1, -37, 1, "/deep"}));
+        QVERIFY(!loaded.rewritten);
+    }
+
+    void crlfAndLfFilesReadAlike() {
+        QTemporaryDir lf, crlf;
+        const QByteArray unix = fileOf("1", "25", "1", "/a b");
+        QByteArray dos = unix;
+        dos.replace("\n", "\r\n");
+        writeRaw(lf.path(), unix);
+        writeRaw(crlf.path(), dos);
+        QCOMPARE(loadSettings(lf.path()).settings, loadSettings(crlf.path()).settings);
+        QCOMPARE(loadSettings(crlf.path()).settings.Path, QStringLiteral("/a b"));
+    }
+
+    void writesTheFourLinesExactly() {
+        QTemporaryDir dir;
+        QVERIFY(WriteSettings(dir.path(), 1, -120, 0, QStringLiteral("/home/我的 Java")));
+        QCOMPARE(readRaw(dir.path()),
+                 QByteArray("[First+]1[First-]\n[Mode+]-120[Mode-]\n[Class+]0[Class-]\n"
+                            "[Path+]/home/\xe6\x88\x91\xe7\x9a\x84 Java[Path-]\n"));
+        QCOMPARE(settingsFileText({0, 0, 0, "D:\\MyJava"}, "\r\n"),
+                 QStringLiteral("[First+]0[First-]\r\n[Mode+]0[Mode-]\r\n[Class+]0[Class-]\r\n"
+                                "[Path+]D:\\MyJava[Path-]\r\n"));
+    }
+
+    void storeDirectoryKeepsOtherValues() {
+        QTemporaryDir dir;
+        Settings s{1, 35, 1, "/old"};
+        storeDirectory(dir.path(), s, QStringLiteral(" /new dir "));
+        QCOMPARE(s.Path, QStringLiteral(" /new dir "));
+        QCOMPARE(readRaw(dir.path()), fileOf("1", "35", "1", " /new dir "));
+    }
+
+    void failedWriteKeepsThePreviousFile() {
+        QTemporaryDir dir;
+        const QByteArray old = fileOf("1", "10", "0", "/kept");
+        writeRaw(dir.path(), old);
+        bool ok = true;
+        {
+            const testing::FileSizeLimit limit(16);
+            ok = WriteSettings(dir.path(), 1, 20, 1, QStringLiteral("/a/much/longer/path"));
+        }
+        QVERIFY(!ok);
+        QCOMPARE(readRaw(dir.path()), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"MySet.ini"});
+    }
+
+    void unwritableProgramDirectoryIsSilent() {
+        QTemporaryDir dir;
+        const QString notADir = dir.filePath("plain-file");
+        QFile f(notADir);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        QVERIFY(!WriteSettings(notADir, defaultSettings()));
+        const SettingsLoad loaded = loadSettings(notADir);
+        QVERIFY(loaded.defaulted);
+        QCOMPARE(loaded.settings, defaultSettings());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"plain-file"});
+    }
 
 private:
-    QTemporaryDir m_dir;
+    QTemporaryDir dir;
 };
-
-void TestSettingsFile::getSet_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<int>("openingLength");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("number") << "[Mode+]-120[Mode-]"
-                            << "Mode" << 7 << "-120";
-    QTest::newRow("empty value") << "[Mode+][Mode-]"
-                                 << "Mode" << 7 << "";
-    QTest::newRow("spaces and breaks removed") << "[First+] 1\r\n[First-]"
-                                               << "First" << 8 << "1";
-    QTest::newRow("tab stays") << "[Class+]1\t[Class-]"
-                               << "Class" << 8 << "1\t";
-    QTest::newRow("no opening marker") << "xxxxxxxxxx[Mode-]"
-                                       << "Mode" << 7 << "";
-    QTest::newRow("no closing marker") << "[Mode+]5"
-                                       << "Mode" << 7 << "";
-    QTest::newRow("stray closing marker first") << "[Path-][Path+]/x[Path-]"
-                                                << "Path" << 7 << "";
-    QTest::newRow("first occurrence counts") << "[Mode+]1[Mode-][Mode+]2[Mode-]"
-                                             << "Mode" << 7 << "1";
-    QTest::newRow("case sensitive") << "[mode+]1[mode-]"
-                                    << "Mode" << 7 << "";
-    QTest::newRow("other text between") << "junk[Mode+]3[Mode-]junk"
-                                        << "Mode" << 7 << "3";
-}
-
-void TestSettingsFile::getSet() {
-    QFETCH(QString, text);
-    QFETCH(QString, key);
-    QFETCH(int, openingLength);
-    QFETCH(QString, expected);
-    QCOMPARE(GetSet(text, key, openingLength), expected);
-}
-
-void TestSettingsFile::load_data() {
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("cls");
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("rewritten");
-    // clang-format off
-    QTest::newRow("all valid") << fileOf("1", "-120", "1", "/src") << 1 << -120 << 1 << "/src" << false;
-    QTest::newRow("mode 600") << fileOf("1", "600", "0", "/s") << 1 << 0 << 0 << "/s" << true;
-    QTest::newRow("mode -501") << fileOf("1", "-501", "0", "/s") << 1 << 0 << 0 << "/s" << true;
-    QTest::newRow("mode 500") << fileOf("1", "500", "0", "/s") << 1 << 500 << 0 << "/s" << false;
-    QTest::newRow("mode -500") << fileOf("1", "-500", "0", "/s") << 1 << -500 << 0 << "/s" << false;
-    QTest::newRow("first 2") << fileOf("2", "0", "0", "/s") << 0 << 0 << 0 << "/s" << true;
-    QTest::newRow("first 1x") << fileOf("1x", "0", "0", "/s") << 1 << 0 << 0 << "/s" << false;
-    QTest::newRow("first abc reads 0") << fileOf("abc", "0", "0", "/s") << 0 << 0 << 0 << "/s" << false;
-    QTest::newRow("class 0.5") << fileOf("1", "0", "0.5", "/s") << 1 << 0 << 0 << "/s" << false;
-    QTest::newRow("class 1.5 rounds to 2") << fileOf("1", "0", "1.5", "/s") << 1 << 0 << 0 << "/s" << true;
-    QTest::newRow("class 2.5 rounds to 2") << fileOf("1", "0", "2.5", "/s") << 1 << 0 << 0 << "/s" << true;
-    QTest::newRow("hex first") << fileOf("&H1", "0", "0", "/s") << 1 << 0 << 0 << "/s" << false;
-    QTest::newRow("tab inside mode") << fileOf("1", "1\t2", "0", "/s") << 1 << 12 << 0 << "/s" << false;
-    QTest::newRow("mode beyond 16 bits") << fileOf("1", "70000", "0", "/s") << 1 << 0 << 0 << "/s" << true;
-    QTest::newRow("path with spaces kept") << fileOf("1", "0", "0", "/home/me/My Java") << 1 << 0 << 0 << "/home/me/My Java" << false;
-    QTest::newRow("blank path is missing") << fileOf("1", "0", "0", "  ") << 1 << 0 << 0 << platform::defaultSourcePath() << true;
-    QTest::newRow("keys in other order, one line")
-        << QByteArray("[Path+]/p[Path-][Class+]1[Class-][Mode+]7[Mode-][First+]1[First-]")
-        << 1 << 7 << 1 << "/p" << false;
-    QTest::newRow("stray closing marker makes path missing")
-        << QByteArray("[Path-]\n") + fileOf("1", "0", "0", "/p")
-        << 1 << 0 << 0 << platform::defaultSourcePath() << true;
-    QTest::newRow("path broken over lines")
-        << QByteArray("[First+]1[First-][Mode+]0[Mode-][Class+]0[Class-][Path+]/a\r\n/b[Path-]")
-        << 1 << 0 << 0 << "/a/b" << false;
-    // clang-format on
-}
-
-void TestSettingsFile::load() {
-    QFETCH(QByteArray, file);
-    QFETCH(int, first);
-    QFETCH(int, mode);
-    QFETCH(int, cls);
-    QFETCH(QString, path);
-    QFETCH(bool, rewritten);
-    QTemporaryDir dir;
-    writeRaw(dir.path(), file);
-    const SettingsLoad loaded = loadSettings(dir.path());
-    QVERIFY(!loaded.defaulted);
-    QCOMPARE(loaded.settings, (Settings{qint16(first), qint16(mode), qint16(cls), path}));
-    QCOMPARE(loaded.rewritten, rewritten);
-    // A rewrite stores exactly the corrected values; otherwise the file is untouched.
-    const QByteArray expected =
-        rewritten ? settingsFileText(loaded.settings, QStringLiteral("\n")).toUtf8() : file;
-    QCOMPARE(readRaw(dir.path()), expected);
-}
-
-void TestSettingsFile::missingFileGetsDefaultsThenFirstStart() {
-    QTemporaryDir dir;
-    const SettingsLoad loaded = loadSettings(dir.path());
-    QVERIFY(loaded.defaulted);
-    QCOMPARE(loaded.settings, defaultSettings());
-    QCOMPARE(readRaw(dir.path()), fileOf("0", "0", "0", platform::defaultSourcePath()));
-
-    QTemporaryDir second;
-    const Settings started = initialiseSettings(second.path());
-    QCOMPARE(started.First, qint16(1));
-    QCOMPARE(readRaw(second.path()), fileOf("1", "0", "0", QDir::homePath() + "/MyJava"));
-}
-
-void TestSettingsFile::emptyFileEndsLikeAFirstStart() {
-    QTemporaryDir dir;
-    writeRaw(dir.path(), QByteArray());
-    const SettingsLoad loaded = loadSettings(dir.path());
-    QVERIFY(!loaded.defaulted);
-    QVERIFY(loaded.rewritten);
-    initialiseSettings(dir.path());
-    QCOMPARE(readRaw(dir.path()), fileOf("1", "0", "0", platform::defaultSourcePath()));
-}
-
-void TestSettingsFile::largeGarbageFileWithKeysAtItsEnd() {
-    QTemporaryDir dir;
-    QByteArray garbage;
-    garbage.reserve(1 << 20);
-    quint32 seed = 7;
-    while (garbage.size() < (1 << 20)) {
-        seed = seed * 1103515245u + 12345u;
-        const char c = char(32 + (seed >> 16) % 90);
-        garbage.append(c == '[' ? ' ' : c); // no accidental markers
-        if ((seed >> 8) % 97 == 0)
-            garbage.append('\n');
-    }
-    writeRaw(dir.path(), garbage + fileOf("1", "-37", "1", "/deep"));
-    const SettingsLoad loaded = loadSettings(dir.path());
-    QCOMPARE(loaded.settings, (Settings{1, -37, 1, "/deep"}));
-    QVERIFY(!loaded.rewritten);
-}
-
-void TestSettingsFile::crlfAndLfFilesReadAlike() {
-    QTemporaryDir lf, crlf;
-    const QByteArray unix = fileOf("1", "25", "1", "/a b");
-    QByteArray dos = unix;
-    dos.replace("\n", "\r\n");
-    writeRaw(lf.path(), unix);
-    writeRaw(crlf.path(), dos);
-    QCOMPARE(loadSettings(lf.path()).settings, loadSettings(crlf.path()).settings);
-    QCOMPARE(loadSettings(crlf.path()).settings.Path, QStringLiteral("/a b"));
-}
-
-void TestSettingsFile::writesTheFourLinesExactly() {
-    QTemporaryDir dir;
-    QVERIFY(WriteSettings(dir.path(), 1, -120, 0, QStringLiteral("/home/我的 Java")));
-    QCOMPARE(readRaw(dir.path()),
-             QByteArray("[First+]1[First-]\n[Mode+]-120[Mode-]\n[Class+]0[Class-]\n"
-                        "[Path+]/home/\xe6\x88\x91\xe7\x9a\x84 Java[Path-]\n"));
-    QCOMPARE(settingsFileText({0, 0, 0, "D:\\MyJava"}, "\r\n"),
-             QStringLiteral("[First+]0[First-]\r\n[Mode+]0[Mode-]\r\n[Class+]0[Class-]\r\n"
-                            "[Path+]D:\\MyJava[Path-]\r\n"));
-}
-
-void TestSettingsFile::storeDirectoryKeepsOtherValues() {
-    QTemporaryDir dir;
-    Settings s{1, 35, 1, "/old"};
-    storeDirectory(dir.path(), s, QStringLiteral(" /new dir "));
-    QCOMPARE(s.Path, QStringLiteral(" /new dir "));
-    QCOMPARE(readRaw(dir.path()), fileOf("1", "35", "1", " /new dir "));
-}
-
-void TestSettingsFile::failedWriteKeepsThePreviousFile() {
-    QTemporaryDir dir;
-    const QByteArray old = fileOf("1", "10", "0", "/kept");
-    writeRaw(dir.path(), old);
-    bool ok = true;
-    {
-        const testing::FileSizeLimit limit(16);
-        ok = WriteSettings(dir.path(), 1, 20, 1, QStringLiteral("/a/much/longer/path"));
-    }
-    QVERIFY(!ok);
-    QCOMPARE(readRaw(dir.path()), old);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"MySet.ini"});
-}
-
-void TestSettingsFile::unwritableProgramDirectoryIsSilent() {
-    QTemporaryDir dir;
-    const QString notADir = dir.filePath("plain-file");
-    QFile f(notADir);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.close();
-    QVERIFY(!WriteSettings(notADir, defaultSettings()));
-    const SettingsLoad loaded = loadSettings(notADir);
-    QVERIFY(loaded.defaulted);
-    QCOMPARE(loaded.settings, defaultSettings());
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"plain-file"});
-}
 
 QTEST_GUILESS_MAIN(TestSettingsFile)
 #include "test_settings_file.moc"

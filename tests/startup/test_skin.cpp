@@ -7,51 +7,46 @@ using namespace qm;
 class TestSkin : public QObject {
     Q_OBJECT
 private slots:
-    void writtenWhenMissing();
-    void userEditsAreKept();
-    void directoryOfThatNameIsLeftAlone();
-    void unwritableProgramDirectoryFallsBack();
-};
-
-void TestSkin::writtenWhenMissing() {
-    QTemporaryDir dir;
-    QVERIFY(!embeddedSkin().isEmpty());
-    QVERIFY(ensureSkinFile(dir.path()));
-    QFile f(dir.filePath("SoftSkin.qss"));
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(f.readAll()), embeddedSkin());
-    QCOMPARE(readSkin(dir.path()), embeddedSkin());
-}
-
-void TestSkin::userEditsAreKept() {
-    QTemporaryDir dir;
-    const QByteArray mine = "QPushButton { color: red; }";
-    {
+    void writtenWhenMissing() {
+        QTemporaryDir dir;
+        QVERIFY(!embeddedSkin().isEmpty());
+        QVERIFY(ensureSkinFile(dir.path()));
         QFile f(dir.filePath("SoftSkin.qss"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(mine);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(f.readAll()), embeddedSkin());
+        QCOMPARE(readSkin(dir.path()), embeddedSkin());
     }
-    QVERIFY(!ensureSkinFile(dir.path()));
-    QCOMPARE(readSkin(dir.path()), QString::fromUtf8(mine));
-}
 
-void TestSkin::directoryOfThatNameIsLeftAlone() {
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir("SoftSkin.qss"));
-    QVERIFY(!ensureSkinFile(dir.path()));
-    QVERIFY(QFileInfo(dir.filePath("SoftSkin.qss")).isDir());
-    QCOMPARE(readSkin(dir.path()), embeddedSkin());
-}
+    void userEditsAreKept() {
+        QTemporaryDir dir;
+        const QByteArray mine = "QPushButton { color: red; }";
+        {
+            QFile f(dir.filePath("SoftSkin.qss"));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(mine);
+        }
+        QVERIFY(!ensureSkinFile(dir.path()));
+        QCOMPARE(readSkin(dir.path()), QString::fromUtf8(mine));
+    }
 
-void TestSkin::unwritableProgramDirectoryFallsBack() {
-    QTemporaryDir dir;
-    const QString notADir = dir.filePath("file");
-    QFile f(notADir);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.close();
-    QVERIFY(!ensureSkinFile(notADir));
-    QCOMPARE(readSkin(notADir), embeddedSkin());
-}
+    void directoryOfThatNameIsLeftAlone() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("SoftSkin.qss"));
+        QVERIFY(!ensureSkinFile(dir.path()));
+        QVERIFY(QFileInfo(dir.filePath("SoftSkin.qss")).isDir());
+        QCOMPARE(readSkin(dir.path()), embeddedSkin());
+    }
+
+    void unwritableProgramDirectoryFallsBack() {
+        QTemporaryDir dir;
+        const QString notADir = dir.filePath("file");
+        QFile f(notADir);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        QVERIFY(!ensureSkinFile(notADir));
+        QCOMPARE(readSkin(notADir), embeddedSkin());
+    }
+};
 
 QTEST_GUILESS_MAIN(TestSkin)
 #include "test_skin.moc"

@@ -1,8 +1,8 @@
 #pragma once
 // Stand-ins for message boxes and the open dialog, answered by the test.
 
-#include "startup/open_file_chooser.h"
-#include "startup/prompter.h"
+#include "startup/controls/open_file_chooser.h"
+#include "startup/controls/prompter.h"
 
 #include <QStringList>
 #include <deque>

@@ -26,17 +26,17 @@ class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t bytes) {
         std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        struct rlimit tiny = m_saved;
+        getrlimit(RLIMIT_FSIZE, &saved);
+        struct rlimit tiny = saved;
         tiny.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &tiny);
     }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
     FileSizeLimit(const FileSizeLimit &) = delete;
     FileSizeLimit &operator=(const FileSizeLimit &) = delete;
 
 private:
-    struct rlimit m_saved {};
+    struct rlimit saved {};
 };
 
 } // namespace qm::testing

@@ -6,130 +6,6 @@
 
 using namespace qm;
 
-class TestClassScan : public QObject {
-    Q_OBJECT
-private slots:
-    void stringFormat2_data();
-    void stringFormat2();
-
-    void scan_data();
-    void scan();
-
-    void agreesWithTheStepByStepScanOnRandomTexts();
-    void agreesOnALongSourceWithManyClasses();
-    void pastedRunWithoutSpacesStaysBounded();
-};
-
-void TestClassScan::stringFormat2_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("empty") << ""
-                           << "";
-    QTest::newRow("only spaces and breaks") << " \r\n \n\r "
-                                            << "";
-    QTest::newRow("outer spaces go, inner stay") << "  a  b  "
-                                                 << "a  b";
-    QTest::newRow("breaks go everywhere") << "a\r\nb\nc\rd"
-                                          << "abcd";
-    QTest::newRow("spaces behind a break are outer") << " \r\n x \r\n "
-                                                     << "x";
-    QTest::newRow("tabs stay") << "\t a \t"
-                               << "\t a \t";
-    QTest::newRow("other white space stays")
-        << QStringLiteral("\u3000a\f") << QStringLiteral("\u3000a\f");
-}
-
-void TestClassScan::stringFormat2() {
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    QCOMPARE(StringFormat2(text), expected);
-}
-
-void TestClassScan::scan_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QStringList>("names");
-
-    const QStringList none;
-    QTest::newRow("empty editor") << ""
-                                  << "" << none;
-    QTest::newRow("capital Class does not count") << "Class X {}"
-                                                  << "" << none;
-    QTest::newRow("one class") << "public class Hello {}"
-                               << "Hello" << QStringList{"Hello"};
-    QTest::newRow("Shape, then Hello with main")
-        << "class Shape {\r\n int x;\r\n}\r\npublic class Hello {\r\n"
-           "  public static void main(String[] a) {}\r\n}\r\n"
-        << "Hello" << QStringList{"Shape", "Hello"};
-    QTest::newRow("no main: the first class wins") << "class A {}\nclass B {}\nclass C {}"
-                                                   << "A" << QStringList{"A", "B", "C"};
-    QTest::newRow("main in the last class")
-        << "class A {} class B {} class C { public static void main(String[] a){} }"
-        << "C" << QStringList{"A", "B", "C"};
-    QTest::newRow("a header before a class is not its own")
-        << "public static void main\nclass A {} class B { public static void main }"
-        << "B" << QStringList{"A", "B"};
-    QTest::newRow("main in a comment counts")
-        << "class A {}\nclass B {} // public static void main\nclass C {}"
-        << "B" << QStringList{"A", "B", "C"};
-    QTest::newRow("header with two spaces is not one")
-        << "class A {}\nclass B { public static  void main(String[] a) {} }"
-        << "A" << QStringList{"A", "B"};
-    QTest::newRow("header split across lines is not one")
-        << "class A {}\nclass B { public static\nvoid main(String[] a) {} }"
-        << "A" << QStringList{"A", "B"};
-    QTest::newRow("extends and implements are cut off")
-        << "public class Hello extends Applet implements Runnable {"
-        << "Hello" << QStringList{"Hello"};
-    QTest::newRow("class right before the brace") << "public class{ }"
-                                                  << "" << QStringList{""};
-    QTest::newRow("class right before the brace after a chosen one")
-        << "class A {} class{} class C {}"
-        << "A" << QStringList{"A", "", ""};
-    QTest::newRow("no brace at all") << "class A"
-                                     << "" << QStringList{""};
-    QTest::newRow("no brace after a later one") << "class A {} class B class C"
-                                                << "A" << QStringList{"A", "", ""};
-    QTest::newRow("name runs to the next brace over another class") << "class A class B {"
-                                                                    << "A" << QStringList{"A", "B"};
-    QTest::newRow("Myclass holding main empties the field")
-        << "public class Myclass {\n public static void main(String[] a) {}\n}"
-        << "" << QStringList{"Myclass", ""};
-    QTest::newRow("class inside a word before a line break")
-        << "// a subclass of\nclass A {}"
-        << "ofclass" << QStringList{"ofclass", "A"};
-    QTest::newRow("classclass") << "classclass{"
-                                << "class" << QStringList{"class", ""};
-    QTest::newRow("a tab stays in the name") << "class\tTab {}"
-                                             << "\tTab" << QStringList{"\tTab"};
-    QTest::newRow("line breaks before the name go") << "class\r\n  Foo\r\n{"
-                                                    << "Foo" << QStringList{"Foo"};
-    QTest::newRow("a line break inside the name goes") << "class Fo\r\no {"
-                                                       << "Foo" << QStringList{"Foo"};
-    QTest::newRow("generic cut at its first space") << "class Box<T> {}"
-                                                    << "Box<T>" << QStringList{"Box<T>"};
-    QTest::newRow("generic with a space inside") << "class Map<K, V> {}"
-                                                 << "Map<K," << QStringList{"Map<K,"};
-    QTest::newRow("name of spaces only") << "class   {}"
-                                         << "" << QStringList{""};
-    QTest::newRow("non-ASCII name") << QStringLiteral("class 你好 {}") << QStringLiteral("你好")
-                                    << QStringList{QStringLiteral("你好")};
-}
-
-void TestClassScan::scan() {
-    QFETCH(QString, text);
-    QFETCH(QString, fileName);
-    QFETCH(QStringList, names);
-    const ClassScan result = scanMainClass(text);
-    QCOMPARE(result.fileName, fileName);
-    QCOMPARE(result.ClassCount, names.size());
-    QCOMPARE(result.ClassNames, names);
-
-    const ClassScan reference = literal::scanMainClass(text);
-    QCOMPARE(reference.fileName, fileName);
-    QCOMPARE(reference.ClassNames, names);
-}
-
 namespace {
 
 QString randomText(QRandomGenerator &random) {
@@ -162,39 +38,155 @@ void compareWithReference(const QString &text) {
 
 } // namespace
 
-void TestClassScan::agreesWithTheStepByStepScanOnRandomTexts() {
-    QRandomGenerator random(20240604);
-    for (int i = 0; i < 20000; ++i) {
-        compareWithReference(randomText(random));
-        if (QTest::currentTestFailed())
-            return;
+class TestClassScan : public QObject {
+    Q_OBJECT
+private slots:
+    void stringFormat2_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("only spaces and breaks") << " \r\n \n\r "
+                                                << "";
+        QTest::newRow("outer spaces go, inner stay") << "  a  b  "
+                                                     << "a  b";
+        QTest::newRow("breaks go everywhere") << "a\r\nb\nc\rd"
+                                              << "abcd";
+        QTest::newRow("spaces behind a break are outer") << " \r\n x \r\n "
+                                                         << "x";
+        QTest::newRow("tabs stay") << "\t a \t"
+                                   << "\t a \t";
+        QTest::newRow("other white space stays")
+            << QStringLiteral("\u3000a\f") << QStringLiteral("\u3000a\f");
     }
-}
 
-void TestClassScan::agreesOnALongSourceWithManyClasses() {
-    QRandomGenerator random(7);
-    QString text;
-    for (int i = 0; i < 400; ++i)
-        text += randomText(random) + QStringLiteral("\r\n");
-    compareWithReference(text);
-}
+    void stringFormat2() {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(StringFormat2(text), expected);
+    }
 
-void TestClassScan::pastedRunWithoutSpacesStaysBounded() {
-    // 1 MiB of "classclass...{": every occurrence reaches the same brace.
-    const QString text = QString(QStringLiteral("class")).repeated(200000) + QStringLiteral("{");
-    QElapsedTimer clock;
-    clock.start();
-    const ClassScan scan = scanMainClass(text);
-    QCOMPARE(scan.ClassCount, 200000);
-    QCOMPARE(scan.fileName.size(), kMaxNameLength);
-    QVERIFY(scan.fileName.startsWith(QStringLiteral("classclass")));
-    QCOMPARE(scan.ClassNames.last(), QString()); // nothing between the last one and "{"
-    QVERIFY2(clock.elapsed() < 5000, "the scan copied far more than the names");
-    const QString wide = QStringLiteral("class ") + QString(300, QChar(0x4f60)) + " {}";
-    QCOMPARE(scanMainClassUtf8(wide.toUtf8()).fileName, QString(kMaxNameLength, QChar(0x4f60)));
-    // Names within the limit are exactly what the step-by-step scan gives.
-    compareWithReference(QStringLiteral("class ") + QString(255, QLatin1Char('x')) + " {}");
-}
+    void scan_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QStringList>("names");
+
+        const QStringList none;
+        QTest::newRow("empty editor") << ""
+                                      << "" << none;
+        QTest::newRow("capital Class does not count") << "Class X {}"
+                                                      << "" << none;
+        QTest::newRow("one class") << "public class Hello {}"
+                                   << "Hello" << QStringList{"Hello"};
+        QTest::newRow("Shape, then Hello with main")
+            << "class Shape {\r\n int x;\r\n}\r\npublic class Hello {\r\n"
+               "  public static void main(String[] a) {}\r\n}\r\n"
+            << "Hello" << QStringList{"Shape", "Hello"};
+        QTest::newRow("no main: the first class wins") << "class A {}\nclass B {}\nclass C {}"
+                                                       << "A" << QStringList{"A", "B", "C"};
+        QTest::newRow("main in the last class")
+            << "class A {} class B {} class C { public static void main(String[] a){} }"
+            << "C" << QStringList{"A", "B", "C"};
+        QTest::newRow("a header before a class is not its own")
+            << "public static void main\nclass A {} class B { public static void main }"
+            << "B" << QStringList{"A", "B"};
+        QTest::newRow("main in a comment counts")
+            << "class A {}\nclass B {} // public static void main\nclass C {}"
+            << "B" << QStringList{"A", "B", "C"};
+        QTest::newRow("header with two spaces is not one")
+            << "class A {}\nclass B { public static  void main(String[] a) {} }"
+            << "A" << QStringList{"A", "B"};
+        QTest::newRow("header split across lines is not one")
+            << "class A {}\nclass B { public static\nvoid main(String[] a) {} }"
+            << "A" << QStringList{"A", "B"};
+        QTest::newRow("extends and implements are cut off")
+            << "public class Hello extends Applet implements Runnable {"
+            << "Hello" << QStringList{"Hello"};
+        QTest::newRow("class right before the brace") << "public class{ }"
+                                                      << "" << QStringList{""};
+        QTest::newRow("class right before the brace after a chosen one")
+            << "class A {} class{} class C {}"
+            << "A" << QStringList{"A", "", ""};
+        QTest::newRow("no brace at all") << "class A"
+                                         << "" << QStringList{""};
+        QTest::newRow("no brace after a later one") << "class A {} class B class C"
+                                                    << "A" << QStringList{"A", "", ""};
+        QTest::newRow("name runs to the next brace over another class")
+            << "class A class B {"
+            << "A" << QStringList{"A", "B"};
+        QTest::newRow("Myclass holding main empties the field")
+            << "public class Myclass {\n public static void main(String[] a) {}\n}"
+            << "" << QStringList{"Myclass", ""};
+        QTest::newRow("class inside a word before a line break")
+            << "// a subclass of\nclass A {}"
+            << "ofclass" << QStringList{"ofclass", "A"};
+        QTest::newRow("classclass") << "classclass{"
+                                    << "class" << QStringList{"class", ""};
+        QTest::newRow("a tab stays in the name") << "class\tTab {}"
+                                                 << "\tTab" << QStringList{"\tTab"};
+        QTest::newRow("line breaks before the name go") << "class\r\n  Foo\r\n{"
+                                                        << "Foo" << QStringList{"Foo"};
+        QTest::newRow("a line break inside the name goes") << "class Fo\r\no {"
+                                                           << "Foo" << QStringList{"Foo"};
+        QTest::newRow("generic cut at its first space") << "class Box<T> {}"
+                                                        << "Box<T>" << QStringList{"Box<T>"};
+        QTest::newRow("generic with a space inside") << "class Map<K, V> {}"
+                                                     << "Map<K," << QStringList{"Map<K,"};
+        QTest::newRow("name of spaces only") << "class   {}"
+                                             << "" << QStringList{""};
+        QTest::newRow("non-ASCII name") << QStringLiteral("class 你好 {}") << QStringLiteral("你好")
+                                        << QStringList{QStringLiteral("你好")};
+    }
+
+    void scan() {
+        QFETCH(QString, text);
+        QFETCH(QString, fileName);
+        QFETCH(QStringList, names);
+        const ClassScan result = scanMainClass(text);
+        QCOMPARE(result.fileName, fileName);
+        QCOMPARE(result.ClassCount, names.size());
+        QCOMPARE(result.ClassNames, names);
+
+        const ClassScan reference = literal::scanMainClass(text);
+        QCOMPARE(reference.fileName, fileName);
+        QCOMPARE(reference.ClassNames, names);
+    }
+
+    void agreesWithTheStepByStepScanOnRandomTexts() {
+        QRandomGenerator random(20240604);
+        for (int i = 0; i < 20000; ++i) {
+            compareWithReference(randomText(random));
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
+
+    void agreesOnALongSourceWithManyClasses() {
+        QRandomGenerator random(7);
+        QString text;
+        for (int i = 0; i < 400; ++i)
+            text += randomText(random) + QStringLiteral("\r\n");
+        compareWithReference(text);
+    }
+
+    void pastedRunWithoutSpacesStaysBounded() {
+        // 1 MiB of "classclass...{": every occurrence reaches the same brace.
+        const QString text =
+            QString(QStringLiteral("class")).repeated(200000) + QStringLiteral("{");
+        QElapsedTimer clock;
+        clock.start();
+        const ClassScan scan = scanMainClass(text);
+        QCOMPARE(scan.ClassCount, 200000);
+        QCOMPARE(scan.fileName.size(), kMaxNameLength);
+        QVERIFY(scan.fileName.startsWith(QStringLiteral("classclass")));
+        QCOMPARE(scan.ClassNames.last(), QString()); // nothing between the last one and "{"
+        QVERIFY2(clock.elapsed() < 5000, "the scan copied far more than the names");
+        const QString wide = QStringLiteral("class ") + QString(300, QChar(0x4f60)) + " {}";
+        QCOMPARE(scanMainClassUtf8(wide.toUtf8()).fileName, QString(kMaxNameLength, QChar(0x4f60)));
+        // Names within the limit are exactly what the step-by-step scan gives.
+        compareWithReference(QStringLiteral("class ") + QString(255, QLatin1Char('x')) + " {}");
+    }
+};
 
 QTEST_APPLESS_MAIN(TestClassScan)
 #include "test_class_scan.moc"

@@ -1,6 +1,7 @@
-#include "fake_services.h"
 #include "settings/settings_file.h"
-#include "startup/skin_button.h"
+#include "startup/controls/skin_button.h"
+#include "widget_lookup.h"
+#include "window_session.h"
 #include "workspace/main_window.h"
 
 #include <QGroupBox>
@@ -13,20 +14,9 @@ using namespace qm::testing;
 
 namespace {
 
-struct Fixture {
-    explicit Fixture(const QString &storedPath = QStringLiteral("/stored/dir")) {
-        state.programDir = dir.path();
-        WriteSettings(dir.path(), Settings{1, 0, 0, storedPath});
-        window = std::make_unique<MainWindow>(state, MainWindowServices{&prompter, &chooser, {}});
-        window->load();
-    }
-    const MainForm &f() const { return window->form(); }
-
-    QTemporaryDir dir;
-    ProgramState state;
-    FakePrompter prompter;
-    FakeChooser chooser;
-    std::unique_ptr<MainWindow> window;
+struct Fixture : WindowSession {
+    explicit Fixture(const QString &storedPath = QStringLiteral("/stored/dir"))
+        : WindowSession(storedPath, Start::Loaded) {}
 };
 
 } // namespace
@@ -34,124 +24,110 @@ struct Fixture {
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
-    void everyControlIsNamed();
-    void loadShowsStoredDirectoryWithStoreDisabled();
-    void relativeStoredDirectoryStillCountsAsValidAtLoad();
-    void typingAClassNamesTheFile();
-    void anyEditMarksUnsaved();
-    void directoryCheck_data();
-    void directoryCheck();
-    void storeDirectoryWritesPathAndDisablesButton();
-    void saveCaptionComesBackAfterTimer();
-    void layoutFollowsTwips();
-};
-
-void TestMainWindow::everyControlIsNamed() {
-    Fixture fx;
-    for (const char *name : {"Cmd_save", "Cmd_byyx", "Cmd_about", "Pic_sky", "Fra_edit", "Txt_edit",
-                             "Fra_set", "Lab_table", "Txt_table", "Lab_file", "Txt_file",
-                             "Txt_backname", "Cmd_open", "Cmd_set", "Cmd_help", "Cmd_end"})
-        QVERIFY2(fx.window->findChild<QWidget *>(name), name);
-    QCOMPARE(fx.window->objectName(), QStringLiteral("Frm_java"));
-    QCOMPARE(fx.window->windowTitle(), QStringLiteral("QuillmossJava编译器 v1.05"));
-    QCOMPARE(fx.f().Cmd_byyx->caption(), QStringLiteral("编译+运行"));
-    QCOMPARE(fx.f().Txt_backname->text(), QStringLiteral(".java"));
-    QVERIFY(!fx.f().Txt_backname->isEnabled());
-}
-
-void TestMainWindow::loadShowsStoredDirectoryWithStoreDisabled() {
-    Fixture fx;
-    QCOMPARE(fx.f().Txt_table->text(), QStringLiteral("/stored/dir"));
-    QVERIFY(!fx.f().Cmd_set->isEnabled());
-    QCOMPARE(fx.f().Txt_file->text(), QStringLiteral("Class_Name"));
-    QVERIFY(fx.window->workspace().Saved);
-    QCOMPARE(fx.window->workspace().ClassCount, 0);
-    QCOMPARE(fx.state.run.CompType, qint16(0));
-    QCOMPARE(fx.state.run.ApHeight, qint16(200));
-    QCOMPARE(fx.state.run.ApWidth, qint16(400));
-}
-
-void TestMainWindow::relativeStoredDirectoryStillCountsAsValidAtLoad() {
-    Fixture fx(QStringLiteral("relative/dir"));
-    QCOMPARE(fx.f().Txt_table->text(), QStringLiteral("relative/dir"));
-    QVERIFY(!fx.window->workspace().DirInvalid);
-    QVERIFY(!fx.f().Cmd_set->isEnabled());
-}
-
-void TestMainWindow::typingAClassNamesTheFile() {
-    Fixture fx;
-    fx.f().Txt_edit->setFocus();
-    for (const char *line :
-         {"class Shape { }", "public class Hello {", "public static void main(String[] a) {}}"}) {
-        QTest::keyClicks(fx.f().Txt_edit, line);
-        QTest::keyClick(fx.f().Txt_edit, Qt::Key_Return);
+    void everyControlIsNamed() {
+        Fixture fx;
+        verifyEveryKeyNamesItsControl<MainControl>(fx.f(), *fx.window);
+        QCOMPARE(fx.window->objectName(), QStringLiteral("Frm_java"));
+        QCOMPARE(fx.window->windowTitle(), QStringLiteral("QuillmossJava编译器 v1.05"));
+        QCOMPARE(fx.f().Cmd_byyx->caption(), QStringLiteral("编译+运行"));
+        QCOMPARE(fx.f().Txt_backname->text(), QStringLiteral(".java"));
+        QVERIFY(!fx.f().Txt_backname->isEnabled());
     }
-    QCOMPARE(fx.f().Txt_file->text(), QStringLiteral("Hello"));
-    QCOMPARE(fx.window->workspace().ClassCount, 2);
-    QCOMPARE(fx.window->workspace().ClassNames, (QStringList{"Shape", "Hello"}));
-    QVERIFY(!fx.window->workspace().Saved);
-}
 
-void TestMainWindow::anyEditMarksUnsaved() {
-    Fixture fx;
-    fx.f().Txt_edit->setFocus();
-    QTest::keyClick(fx.f().Txt_edit, Qt::Key_A);
-    QTest::keyClick(fx.f().Txt_edit, Qt::Key_Backspace);
-    QCOMPARE(fx.f().Txt_edit->text(), QString());
-    QVERIFY(!fx.window->workspace().Saved);
-    QCOMPARE(fx.f().Txt_file->text(), QString());
-}
+    void loadShowsStoredDirectoryWithStoreDisabled() {
+        Fixture fx;
+        QCOMPARE(fx.f().Txt_table->text(), QStringLiteral("/stored/dir"));
+        QVERIFY(!fx.f().Cmd_set->isEnabled());
+        QCOMPARE(fx.f().Txt_file->text(), QStringLiteral("Class_Name"));
+        QVERIFY(fx.window->workspace().Saved);
+        QCOMPARE(fx.window->workspace().ClassCount, 0);
+        QCOMPARE(fx.state.run.CompType, BuildKind::StandardProgram);
+        QCOMPARE(fx.state.run.ApHeight, qint16(200));
+        QCOMPARE(fx.state.run.ApWidth, qint16(400));
+    }
 
-void TestMainWindow::directoryCheck_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("invalid");
-    QTest::newRow("absolute") << "/home/u/java" << false;
-    QTest::newRow("home relative") << "~/java" << false;
-    QTest::newRow("relative") << "java" << true;
-    QTest::newRow("empty") << "" << true;
-    QTest::newRow("drive letter") << "D:" << true;
-}
+    void relativeStoredDirectoryStillCountsAsValidAtLoad() {
+        Fixture fx(QStringLiteral("relative/dir"));
+        QCOMPARE(fx.f().Txt_table->text(), QStringLiteral("relative/dir"));
+        QVERIFY(!fx.window->workspace().DirInvalid);
+        QVERIFY(!fx.f().Cmd_set->isEnabled());
+    }
 
-void TestMainWindow::directoryCheck() {
-    QFETCH(QString, text);
-    QFETCH(bool, invalid);
-    Fixture fx;
-    fx.f().Txt_table->setText(text);
-    QCOMPARE(fx.window->workspace().DirInvalid, invalid);
-    QVERIFY(fx.f().Cmd_set->isEnabled());
-}
+    void typingAClassNamesTheFile() {
+        Fixture fx;
+        fx.f().Txt_edit->setFocus();
+        for (const char *line : {"class Shape { }", "public class Hello {",
+                                 "public static void main(String[] a) {}}"}) {
+            QTest::keyClicks(fx.f().Txt_edit, line);
+            QTest::keyClick(fx.f().Txt_edit, Qt::Key_Return);
+        }
+        QCOMPARE(fx.f().Txt_file->text(), QStringLiteral("Hello"));
+        QCOMPARE(fx.window->workspace().ClassCount, 2);
+        QCOMPARE(fx.window->workspace().ClassNames, (QStringList{"Shape", "Hello"}));
+        QVERIFY(!fx.window->workspace().Saved);
+    }
 
-void TestMainWindow::storeDirectoryWritesPathAndDisablesButton() {
-    Fixture fx;
-    fx.f().Txt_table->setText(QStringLiteral("/new place"));
-    fx.f().Cmd_set->click();
-    QVERIFY(!fx.f().Cmd_set->isEnabled());
-    QCOMPARE(fx.state.settings.Path, QStringLiteral("/new place"));
-    QCOMPARE(loadSettings(fx.dir.path()).settings.Path, QStringLiteral("/new place"));
-}
+    void anyEditMarksUnsaved() {
+        Fixture fx;
+        fx.f().Txt_edit->setFocus();
+        QTest::keyClick(fx.f().Txt_edit, Qt::Key_A);
+        QTest::keyClick(fx.f().Txt_edit, Qt::Key_Backspace);
+        QCOMPARE(fx.f().Txt_edit->text(), QString());
+        QVERIFY(!fx.window->workspace().Saved);
+        QCOMPARE(fx.f().Txt_file->text(), QString());
+    }
 
-void TestMainWindow::saveCaptionComesBackAfterTimer() {
-    Fixture fx;
-    QTemporaryDir target;
-    fx.f().Txt_table->setText(target.path());
-    fx.f().Txt_edit->setText(QStringLiteral("class A {}"));
-    QElapsedTimer clock;
-    clock.start();
-    fx.f().Cmd_save->click();
-    QCOMPARE(fx.f().Cmd_save->caption(), QStringLiteral("保存中.."));
-    QTRY_COMPARE_WITH_TIMEOUT(fx.f().Cmd_save->caption(), QStringLiteral("保存"), 1000);
-    QVERIFY(clock.elapsed() >= 140);
-}
+    void directoryCheck_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("invalid");
+        QTest::newRow("absolute") << "/home/u/java" << false;
+        QTest::newRow("home relative") << "~/java" << false;
+        QTest::newRow("relative") << "java" << true;
+        QTest::newRow("empty") << "" << true;
+        QTest::newRow("drive letter") << "D:" << true;
+    }
 
-void TestMainWindow::layoutFollowsTwips() {
-    Fixture fx;
-    // Every moved control keeps the gap between the last two buttons of the file row.
-    const QRect open = fx.f().Cmd_open->geometry();
-    const QRect backname = fx.f().Txt_backname->geometry();
-    QVERIFY(backname.right() < open.left());
-    QVERIFY(fx.f().Cmd_end->geometry().right() <= fx.f().Fra_set->width());
-    QVERIFY(fx.f().Fra_set->geometry().bottom() <= fx.window->height());
-}
+    void directoryCheck() {
+        QFETCH(QString, text);
+        QFETCH(bool, invalid);
+        Fixture fx;
+        fx.f().Txt_table->setText(text);
+        QCOMPARE(fx.window->workspace().DirInvalid, invalid);
+        QVERIFY(fx.f().Cmd_set->isEnabled());
+    }
+
+    void storeDirectoryWritesPathAndDisablesButton() {
+        Fixture fx;
+        fx.f().Txt_table->setText(QStringLiteral("/new place"));
+        fx.f().Cmd_set->click();
+        QVERIFY(!fx.f().Cmd_set->isEnabled());
+        QCOMPARE(fx.state.settings.Path, QStringLiteral("/new place"));
+        QCOMPARE(loadSettings(fx.programDir.path()).settings.Path, QStringLiteral("/new place"));
+    }
+
+    void saveCaptionComesBackAfterTimer() {
+        Fixture fx;
+        QTemporaryDir target;
+        fx.f().Txt_table->setText(target.path());
+        fx.f().Txt_edit->setText(QStringLiteral("class A {}"));
+        QElapsedTimer clock;
+        clock.start();
+        fx.f().Cmd_save->click();
+        QCOMPARE(fx.f().Cmd_save->caption(), QStringLiteral("保存中.."));
+        QTRY_COMPARE_WITH_TIMEOUT(fx.f().Cmd_save->caption(), QStringLiteral("保存"), 1000);
+        QVERIFY(clock.elapsed() >= 140);
+    }
+
+    void layoutFollowsTwips() {
+        Fixture fx;
+        // Every moved control keeps the gap between the last two buttons of the file row.
+        const QRect open = fx.f().Cmd_open->geometry();
+        const QRect backname = fx.f().Txt_backname->geometry();
+        QVERIFY(backname.right() < open.left());
+        QVERIFY(fx.f().Cmd_end->geometry().right() <= fx.f().Fra_set->width());
+        QVERIFY(fx.f().Fra_set->geometry().bottom() <= fx.window->height());
+    }
+};
 
 QTEST_MAIN(TestMainWindow)
 #include "test_main_window.moc"

@@ -1,7 +1,7 @@
-#include "fake_services.h"
 #include "settings/settings_file.h"
-#include "startup/skin_button.h"
+#include "startup/controls/skin_button.h"
 #include "test_files.h"
+#include "window_session.h"
 #include "workspace/main_window.h"
 #include "workspace/source_keeper.h"
 
@@ -18,24 +18,15 @@ namespace {
 
 const QString kDirError = QStringLiteral("出错|文件目录设置错误！请重新设置...");
 
-struct Fixture {
-    Fixture() {
-        state.programDir = config.path();
-        WriteSettings(config.path(), Settings{1, 0, 0, work.path()});
-        window = std::make_unique<MainWindow>(state, MainWindowServices{&prompter, &chooser, {}});
-        window->showAtStart();
-    }
-    const MainForm &f() const { return window->form(); }
-    const WorkspaceState &ws() const { return window->workspace(); }
+// The source directory comes first: the window stores it as Path.
+struct SourceDirectory {
+    QTemporaryDir work;
+};
+
+struct Fixture : SourceDirectory, WindowSession {
+    Fixture() : WindowSession(work.path()) {}
     void type(const QString &text) { f().Txt_edit->setText(text); }
     QString saved(const QString &name) const { return work.filePath(name + ".java"); }
-
-    QTemporaryDir config;
-    QTemporaryDir work;
-    ProgramState state;
-    FakePrompter prompter;
-    FakeChooser chooser;
-    std::unique_ptr<MainWindow> window;
 };
 
 } // namespace
@@ -44,241 +35,224 @@ class TestOpenSaveExit : public QObject {
     Q_OBJECT
 private slots:
     // Saving
-    void saveCutsTrailingTextFromEditorAndFile();
-    void emptyNameSavesAsNoneName();
-    void relativeDirectoryIsRefusedWithoutWriting();
-    void uncreatableDirectoryFailsThenRefusesUntilEdited();
-    void failedWriteKeepsThePreviousFile();
-    void nameWithSeparatorIsRefused();
-    void captionReturnsAfterAFailedSave();
-    // Opening
-    void openedFileSavesUnderItsClassName();
-    void cancelledOpenChangesNothing();
-    void gb18030FileIsReadAndSavedAsUtf8();
-    void openAsksBeforeDiscardingWork_data();
-    void openAsksBeforeDiscardingWork();
-    // Leaving
-    void leaving_data();
-    void leaving();
-    void exitWithNoAsksOnlyOnce();
-    void secondaryWindowsCloseWithTheMainWindow();
-};
-
-void TestOpenSaveExit::saveCutsTrailingTextFromEditorAndFile() {
-    Fixture fx;
-    fx.type("public class Hello {\n}\n\n// trailing note\n\n");
-    QVERIFY(fx.window->keeper().Savefile());
-    QCOMPARE(fx.f().Txt_edit->text(), QStringLiteral("public class Hello {\n}"));
-    QCOMPARE(fileBytes(fx.saved("Hello")), QByteArray("public class Hello {\n}\n"));
-    QVERIFY(fx.ws().Saved);
-    QVERIFY(fx.prompter.errors.isEmpty());
-}
-
-void TestOpenSaveExit::emptyNameSavesAsNoneName() {
-    Fixture fx;
-    fx.type("no types here {}");
-    QCOMPARE(fx.f().Txt_file->text(), QString());
-    QVERIFY(fx.window->keeper().Savefile());
-    QCOMPARE(fileBytes(fx.saved("None_Name")), QByteArray("no types here {}\n"));
-}
-
-void TestOpenSaveExit::relativeDirectoryIsRefusedWithoutWriting() {
-    Fixture fx;
-    QDir::setCurrent(fx.work.path());
-    fx.f().Txt_table->setText("relative");
-    fx.type("class A {}");
-    QVERIFY(!fx.window->keeper().Savefile());
-    QCOMPARE(fx.prompter.errors, QStringList{kDirError});
-    QVERIFY(!QFileInfo::exists(fx.work.filePath("relative")));
-    QVERIFY(!fx.ws().Saved);
-    QVERIFY(fx.ws().DirInvalid);
-}
-
-void TestOpenSaveExit::uncreatableDirectoryFailsThenRefusesUntilEdited() {
-    Fixture fx;
-    const QString blocker = fx.work.filePath("blocker");
-    QVERIFY(writeBytes(blocker, "a file, not a directory"));
-    fx.f().Txt_table->setText(blocker + "/sub");
-    fx.type("class A {}");
-    QVERIFY(!fx.window->keeper().Savefile());
-    QVERIFY(fx.ws().DirInvalid);
-    // Once the obstacle is gone the save is still refused until the field is edited.
-    QFile::remove(blocker);
-    QVERIFY(!fx.window->keeper().Savefile());
-    QVERIFY(!QFileInfo::exists(blocker));
-    QCOMPARE(fx.prompter.errors.size(), 2);
-    fx.f().Txt_table->setText(blocker + "/sub/");
-    QVERIFY(fx.window->keeper().Savefile());
-    QCOMPARE(fileBytes(blocker + "/sub/A.java"), QByteArray("class A {}\n"));
-}
-
-void TestOpenSaveExit::failedWriteKeepsThePreviousFile() {
-    Fixture fx;
-    QVERIFY(writeBytes(fx.saved("Big"), "class Big { /* the old version */ }\n"));
-    fx.type("class Big {" + QString(4096, 'x') + "}");
-    bool ok = true;
-    {
-        const FileSizeLimit limit(1024);
-        ok = fx.window->keeper().Savefile();
-    }
-    QVERIFY(!ok);
-    QCOMPARE(fileBytes(fx.saved("Big")), QByteArray("class Big { /* the old version */ }\n"));
-    QCOMPARE(fx.prompter.errors, QStringList{kDirError});
-    QCOMPARE(QDir(fx.work.path()).entryList(QDir::Files), QStringList{"Big.java"});
-}
-
-void TestOpenSaveExit::nameWithSeparatorIsRefused() {
-    Fixture fx;
-    fx.type("class A {}");
-    fx.f().Txt_file->setText("../Escaped");
-    QVERIFY(!fx.window->keeper().Savefile());
-    QVERIFY(!QFileInfo::exists(QFileInfo(fx.work.path()).dir().filePath("Escaped.java")));
-    QCOMPARE(fx.prompter.errors, QStringList{kDirError});
-}
-
-void TestOpenSaveExit::captionReturnsAfterAFailedSave() {
-    Fixture fx;
-    fx.f().Txt_table->setText("relative");
-    fx.f().Cmd_save->click();
-    QCOMPARE(fx.prompter.errors.size(), 1);
-    QTRY_COMPARE_WITH_TIMEOUT(fx.f().Cmd_save->caption(), QStringLiteral("保存"), 1000);
-}
-
-void TestOpenSaveExit::openedFileSavesUnderItsClassName() {
-    Fixture fx;
-    QTemporaryDir elsewhere;
-    const QString file = elsewhere.filePath("Foo.java");
-    QVERIFY(writeBytes(file, "public class Bar {\n public static void main(String[] a) {}\n}\n"));
-    fx.chooser.choice = file;
-    fx.f().Cmd_open->click();
-    QCOMPARE(fx.chooser.lastFilter, QStringLiteral("Java源文件 (*.java)"));
-    QCOMPARE(fx.f().Txt_file->text(), QStringLiteral("Bar"));
-    QVERIFY(fx.ws().Saved);
-    QVERIFY(fx.window->keeper().Savefile());
-    QVERIFY(QFileInfo::exists(fx.saved("Bar")));
-}
-
-void TestOpenSaveExit::cancelledOpenChangesNothing() {
-    Fixture fx;
-    fx.f().Cmd_open->click();
-    QCOMPARE(fx.chooser.shown, 1);
-    QCOMPARE(fx.f().Txt_edit->text(), QString());
-    QCOMPARE(fx.f().Txt_file->text(), QStringLiteral("Class_Name"));
-    QVERIFY(fx.ws().Saved);
-}
-
-void TestOpenSaveExit::gb18030FileIsReadAndSavedAsUtf8() {
-    Fixture fx;
-    const QString text = QStringLiteral("public class Greet {\n String s = \"你好，世界\";\n}");
-    QStringEncoder gb("GB18030");
-    const QString file = fx.work.filePath("from-windows.java");
-    QVERIFY(writeBytes(file, gb(text)));
-    fx.chooser.choice = file;
-    fx.f().Cmd_open->click();
-    QCOMPARE(fx.f().Txt_edit->text(), text);
-    QVERIFY(fx.window->keeper().Savefile());
-    QCOMPARE(QString::fromUtf8(fileBytes(fx.saved("Greet"))), text + "\n");
-}
-
-void TestOpenSaveExit::openAsksBeforeDiscardingWork_data() {
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<QString>("directory"); // "" keeps the usable one
-    QTest::addColumn<bool>("opened");
-    QTest::addColumn<bool>("savedFirst");
-    QTest::newRow("yes saves then opens") << int(Answer::Yes) << "" << true << true;
-    QTest::newRow("yes with bad directory keeps work")
-        << int(Answer::Yes) << "rel" << false << false;
-    QTest::newRow("no opens without saving") << int(Answer::No) << "" << true << false;
-    QTest::newRow("cancel keeps everything") << int(Answer::Cancel) << "" << false << false;
-}
-
-void TestOpenSaveExit::openAsksBeforeDiscardingWork() {
-    QFETCH(int, answer);
-    QFETCH(QString, directory);
-    QFETCH(bool, opened);
-    QFETCH(bool, savedFirst);
-    Fixture fx;
-    QTemporaryDir elsewhere;
-    QVERIFY(writeBytes(elsewhere.filePath("Other.java"), "class Other {}"));
-    fx.chooser.choice = elsewhere.filePath("Other.java");
-    if (!directory.isEmpty())
-        fx.f().Txt_table->setText(directory);
-    const QString work = QStringLiteral("class Mine { int unsaved; }");
-    fx.type(work);
-    fx.prompter.answers = {Answer(answer)};
-    fx.f().Cmd_open->click();
-    QCOMPARE(fx.prompter.questions.size(), 1);
-    QVERIFY(fx.prompter.questions[0].startsWith("保存确认|将改动保存到 "));
-    QCOMPARE(fx.f().Txt_edit->text(), opened ? QStringLiteral("class Other {}") : work);
-    QCOMPARE(fx.chooser.shown, opened ? 1 : 0);
-    QCOMPARE(QFileInfo::exists(fx.saved("Mine")), savedFirst);
-}
-
-void TestOpenSaveExit::leaving_data() {
-    QTest::addColumn<bool>("edited");
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<QString>("directory");
-    QTest::addColumn<bool>("closed");
-    QTest::addColumn<bool>("written");
-    QTest::addColumn<int>("errors");
-    QTest::newRow("saved leaves at once")
-        << false << int(Answer::Cancel) << "" << true << false << 0;
-    QTest::newRow("yes writes then leaves") << true << int(Answer::Yes) << "" << true << true << 0;
-    QTest::newRow("yes with bad dir stays")
-        << true << int(Answer::Yes) << "rel" << false << false << 1;
-    QTest::newRow("no leaves unsaved") << true << int(Answer::No) << "" << true << false << 0;
-    QTest::newRow("cancel stays") << true << int(Answer::Cancel) << "" << false << false << 0;
-}
-
-void TestOpenSaveExit::leaving() {
-    QFETCH(bool, edited);
-    QFETCH(int, answer);
-    QFETCH(QString, directory);
-    QFETCH(bool, closed);
-    QFETCH(bool, written);
-    QFETCH(int, errors);
-    // The exit button and the window's close box behave alike.
-    for (bool viaCloseBox : {false, true}) {
+    void saveCutsTrailingTextFromEditorAndFile() {
         Fixture fx;
+        fx.type("public class Hello {\n}\n\n// trailing note\n\n");
+        QVERIFY(fx.window->keeper().Savefile());
+        QCOMPARE(fx.f().Txt_edit->text(), QStringLiteral("public class Hello {\n}"));
+        QCOMPARE(fileBytes(fx.saved("Hello")), QByteArray("public class Hello {\n}\n"));
+        QVERIFY(fx.ws().Saved);
+        QVERIFY(fx.prompter.errors.isEmpty());
+    }
+
+    void emptyNameSavesAsNoneName() {
+        Fixture fx;
+        fx.type("no types here {}");
+        QCOMPARE(fx.f().Txt_file->text(), QString());
+        QVERIFY(fx.window->keeper().Savefile());
+        QCOMPARE(fileBytes(fx.saved("None_Name")), QByteArray("no types here {}\n"));
+    }
+
+    void relativeDirectoryIsRefusedWithoutWriting() {
+        Fixture fx;
+        QDir::setCurrent(fx.work.path());
+        fx.f().Txt_table->setText("relative");
+        fx.type("class A {}");
+        QVERIFY(!fx.window->keeper().Savefile());
+        QCOMPARE(fx.prompter.errors, QStringList{kDirError});
+        QVERIFY(!QFileInfo::exists(fx.work.filePath("relative")));
+        QVERIFY(!fx.ws().Saved);
+        QVERIFY(fx.ws().DirInvalid);
+    }
+
+    void uncreatableDirectoryFailsThenRefusesUntilEdited() {
+        Fixture fx;
+        const QString blocker = fx.work.filePath("blocker");
+        QVERIFY(writeBytes(blocker, "a file, not a directory"));
+        fx.f().Txt_table->setText(blocker + "/sub");
+        fx.type("class A {}");
+        QVERIFY(!fx.window->keeper().Savefile());
+        QVERIFY(fx.ws().DirInvalid);
+        // Once the obstacle is gone the save is still refused until the field is edited.
+        QFile::remove(blocker);
+        QVERIFY(!fx.window->keeper().Savefile());
+        QVERIFY(!QFileInfo::exists(blocker));
+        QCOMPARE(fx.prompter.errors.size(), 2);
+        fx.f().Txt_table->setText(blocker + "/sub/");
+        QVERIFY(fx.window->keeper().Savefile());
+        QCOMPARE(fileBytes(blocker + "/sub/A.java"), QByteArray("class A {}\n"));
+    }
+
+    void failedWriteKeepsThePreviousFile() {
+        Fixture fx;
+        QVERIFY(writeBytes(fx.saved("Big"), "class Big { /* the old version */ }\n"));
+        fx.type("class Big {" + QString(4096, 'x') + "}");
+        bool ok = true;
+        {
+            const FileSizeLimit limit(1024);
+            ok = fx.window->keeper().Savefile();
+        }
+        QVERIFY(!ok);
+        QCOMPARE(fileBytes(fx.saved("Big")), QByteArray("class Big { /* the old version */ }\n"));
+        QCOMPARE(fx.prompter.errors, QStringList{kDirError});
+        QCOMPARE(QDir(fx.work.path()).entryList(QDir::Files), QStringList{"Big.java"});
+    }
+
+    void nameWithSeparatorIsRefused() {
+        Fixture fx;
+        fx.type("class A {}");
+        fx.f().Txt_file->setText("../Escaped");
+        QVERIFY(!fx.window->keeper().Savefile());
+        QVERIFY(!QFileInfo::exists(QFileInfo(fx.work.path()).dir().filePath("Escaped.java")));
+        QCOMPARE(fx.prompter.errors, QStringList{kDirError});
+    }
+
+    void captionReturnsAfterAFailedSave() {
+        Fixture fx;
+        fx.f().Txt_table->setText("relative");
+        fx.f().Cmd_save->click();
+        QCOMPARE(fx.prompter.errors.size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(fx.f().Cmd_save->caption(), QStringLiteral("保存"), 1000);
+    }
+    // Opening
+    void openedFileSavesUnderItsClassName() {
+        Fixture fx;
+        QTemporaryDir elsewhere;
+        const QString file = elsewhere.filePath("Foo.java");
+        QVERIFY(
+            writeBytes(file, "public class Bar {\n public static void main(String[] a) {}\n}\n"));
+        fx.chooser.choice = file;
+        fx.f().Cmd_open->click();
+        QCOMPARE(fx.chooser.lastFilter, QStringLiteral("Java源文件 (*.java)"));
+        QCOMPARE(fx.f().Txt_file->text(), QStringLiteral("Bar"));
+        QVERIFY(fx.ws().Saved);
+        QVERIFY(fx.window->keeper().Savefile());
+        QVERIFY(QFileInfo::exists(fx.saved("Bar")));
+    }
+
+    void cancelledOpenChangesNothing() {
+        Fixture fx;
+        fx.f().Cmd_open->click();
+        QCOMPARE(fx.chooser.shown, 1);
+        QCOMPARE(fx.f().Txt_edit->text(), QString());
+        QCOMPARE(fx.f().Txt_file->text(), QStringLiteral("Class_Name"));
+        QVERIFY(fx.ws().Saved);
+    }
+
+    void gb18030FileIsReadAndSavedAsUtf8() {
+        Fixture fx;
+        const QString text = QStringLiteral("public class Greet {\n String s = \"你好，世界\";\n}");
+        QStringEncoder gb("GB18030");
+        const QString file = fx.work.filePath("from-windows.java");
+        QVERIFY(writeBytes(file, gb(text)));
+        fx.chooser.choice = file;
+        fx.f().Cmd_open->click();
+        QCOMPARE(fx.f().Txt_edit->text(), text);
+        QVERIFY(fx.window->keeper().Savefile());
+        QCOMPARE(QString::fromUtf8(fileBytes(fx.saved("Greet"))), text + "\n");
+    }
+
+    void openAsksBeforeDiscardingWork_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("directory"); // "" keeps the usable one
+        QTest::addColumn<bool>("opened");
+        QTest::addColumn<bool>("savedFirst");
+        QTest::newRow("yes saves then opens") << int(Answer::Yes) << "" << true << true;
+        QTest::newRow("yes with bad directory keeps work")
+            << int(Answer::Yes) << "rel" << false << false;
+        QTest::newRow("no opens without saving") << int(Answer::No) << "" << true << false;
+        QTest::newRow("cancel keeps everything") << int(Answer::Cancel) << "" << false << false;
+    }
+
+    void openAsksBeforeDiscardingWork() {
+        QFETCH(int, answer);
+        QFETCH(QString, directory);
+        QFETCH(bool, opened);
+        QFETCH(bool, savedFirst);
+        Fixture fx;
+        QTemporaryDir elsewhere;
+        QVERIFY(writeBytes(elsewhere.filePath("Other.java"), "class Other {}"));
+        fx.chooser.choice = elsewhere.filePath("Other.java");
         if (!directory.isEmpty())
             fx.f().Txt_table->setText(directory);
-        if (edited)
-            fx.type("class Left {}");
+        const QString work = QStringLiteral("class Mine { int unsaved; }");
+        fx.type(work);
         fx.prompter.answers = {Answer(answer)};
-        if (viaCloseBox)
-            fx.window->close();
-        else
-            fx.f().Cmd_end->click();
-        QCOMPARE(fx.prompter.questions.size(), edited ? 1 : 0);
-        QCOMPARE(fx.window->isVisible(), !closed);
-        QCOMPARE(QFileInfo::exists(fx.saved("Left")), written);
-        QCOMPARE(fx.prompter.errors.size(), errors);
+        fx.f().Cmd_open->click();
+        QCOMPARE(fx.prompter.questions.size(), 1);
+        QVERIFY(fx.prompter.questions[0].startsWith("保存确认|将改动保存到 "));
+        QCOMPARE(fx.f().Txt_edit->text(), opened ? QStringLiteral("class Other {}") : work);
+        QCOMPARE(fx.chooser.shown, opened ? 1 : 0);
+        QCOMPARE(QFileInfo::exists(fx.saved("Mine")), savedFirst);
     }
-}
+    // Leaving
+    void leaving_data() {
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("directory");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<int>("errors");
+        QTest::newRow("saved leaves at once")
+            << false << int(Answer::Cancel) << "" << true << false << 0;
+        QTest::newRow("yes writes then leaves")
+            << true << int(Answer::Yes) << "" << true << true << 0;
+        QTest::newRow("yes with bad dir stays")
+            << true << int(Answer::Yes) << "rel" << false << false << 1;
+        QTest::newRow("no leaves unsaved") << true << int(Answer::No) << "" << true << false << 0;
+        QTest::newRow("cancel stays") << true << int(Answer::Cancel) << "" << false << false << 0;
+    }
 
-void TestOpenSaveExit::exitWithNoAsksOnlyOnce() {
-    Fixture fx;
-    fx.type("class Once {}");
-    fx.prompter.answers = {Answer::No, Answer::No};
-    fx.f().Cmd_end->click();
-    QVERIFY(!fx.window->isVisible());
-    QCOMPARE(fx.prompter.questions.size(), 1);
-}
+    void leaving() {
+        QFETCH(bool, edited);
+        QFETCH(int, answer);
+        QFETCH(QString, directory);
+        QFETCH(bool, closed);
+        QFETCH(bool, written);
+        QFETCH(int, errors);
+        // The exit button and the window's close box behave alike.
+        for (bool viaCloseBox : {false, true}) {
+            Fixture fx;
+            if (!directory.isEmpty())
+                fx.f().Txt_table->setText(directory);
+            if (edited)
+                fx.type("class Left {}");
+            fx.prompter.answers = {Answer(answer)};
+            if (viaCloseBox)
+                fx.window->close();
+            else
+                fx.f().Cmd_end->click();
+            QCOMPARE(fx.prompter.questions.size(), edited ? 1 : 0);
+            QCOMPARE(fx.window->isVisible(), !closed);
+            QCOMPARE(QFileInfo::exists(fx.saved("Left")), written);
+            QCOMPARE(fx.prompter.errors.size(), errors);
+        }
+    }
 
-void TestOpenSaveExit::secondaryWindowsCloseWithTheMainWindow() {
-    for (const char *button : {"Cmd_help", "Cmd_about"}) {
+    void exitWithNoAsksOnlyOnce() {
         Fixture fx;
-        bool dialogSeen = false;
-        QTimer::singleShot(0, fx.window.get(), [&] {
-            dialogSeen = qobject_cast<QDialog *>(QApplication::activeModalWidget()) != nullptr;
-            fx.window->close();
-        });
-        // Returns only once the modal window has been closed with the main window.
-        fx.window->findChild<SkinButton *>(button)->click();
-        QVERIFY(dialogSeen);
+        fx.type("class Once {}");
+        fx.prompter.answers = {Answer::No, Answer::No};
+        fx.f().Cmd_end->click();
         QVERIFY(!fx.window->isVisible());
+        QCOMPARE(fx.prompter.questions.size(), 1);
     }
-}
+
+    void secondaryWindowsCloseWithTheMainWindow() {
+        for (const char *button : {"Cmd_help", "Cmd_about"}) {
+            Fixture fx;
+            bool dialogSeen = false;
+            QTimer::singleShot(0, fx.window.get(), [&] {
+                dialogSeen = qobject_cast<QDialog *>(QApplication::activeModalWidget()) != nullptr;
+                fx.window->close();
+            });
+            // Returns only once the modal window has been closed with the main window.
+            fx.window->findChild<SkinButton *>(button)->click();
+            QVERIFY(dialogSeen);
+            QVERIFY(!fx.window->isVisible());
+        }
+    }
+};
 
 QTEST_MAIN(TestOpenSaveExit)
 #include "test_open_save_exit.moc"

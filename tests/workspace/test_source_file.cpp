@@ -8,104 +8,95 @@ using namespace qm;
 class TestSourceFile : public QObject {
     Q_OBJECT
 private slots:
-    void cut_data();
-    void cut();
-    void paths_data();
-    void paths();
-    void question();
-    void decoding_data();
-    void decoding();
-    void gb18030RoundTripsThroughUtf8();
-};
+    void cut_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("trailing blank lines") << "class A {\n}\n\n\n"
+                                              << "class A {\n}";
+        QTest::newRow("trailing comment") << "class A {}\n// done\n"
+                                          << "class A {}";
+        QTest::newRow("brace inside trailing comment wins") << "class A {}\n// }x"
+                                                            << "class A {}\n// }";
+        QTest::newRow("no brace kept whole") << "just text\n"
+                                             << "just text\n";
+        QTest::newRow("ends with brace") << "{}"
+                                         << "{}";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
 
-void TestSourceFile::cut_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("kept");
-    QTest::newRow("trailing blank lines") << "class A {\n}\n\n\n"
-                                          << "class A {\n}";
-    QTest::newRow("trailing comment") << "class A {}\n// done\n"
-                                      << "class A {}";
-    QTest::newRow("brace inside trailing comment wins") << "class A {}\n// }x"
-                                                        << "class A {}\n// }";
-    QTest::newRow("no brace kept whole") << "just text\n"
-                                         << "just text\n";
-    QTest::newRow("ends with brace") << "{}"
-                                     << "{}";
-    QTest::newRow("empty") << ""
-                           << "";
-}
+    void cut() {
+        QFETCH(QString, text);
+        QFETCH(QString, kept);
+        QCOMPARE(cutAfterLastBrace(text), kept);
+    }
 
-void TestSourceFile::cut() {
-    QFETCH(QString, text);
-    QFETCH(QString, kept);
-    QCOMPARE(cutAfterLastBrace(text), kept);
-}
-
-void TestSourceFile::paths_data() {
-    QTest::addColumn<QString>("dir");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("expected"); // "" means refused
-    QTest::newRow("plain") << "/src"
-                           << "Hello"
-                           << "/src/Hello.java";
-    QTest::newRow("empty name") << "/src"
-                                << ""
-                                << "/src/None_Name.java";
-    QTest::newRow("home expanded") << "~/j"
-                                   << "A" << QDir::homePath() + "/j/A.java";
-    QTest::newRow("trailing separator doubled") << "/src/"
-                                                << "A"
-                                                << "/src//A.java";
-    QTest::newRow("slash in name") << "/src"
-                                   << "../evil"
-                                   << "";
-    QTest::newRow("backslash in name") << "/src"
-                                       << "a\\b"
+    void paths_data() {
+        QTest::addColumn<QString>("dir");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected"); // "" means refused
+        QTest::newRow("plain") << "/src"
+                               << "Hello"
+                               << "/src/Hello.java";
+        QTest::newRow("empty name") << "/src"
+                                    << ""
+                                    << "/src/None_Name.java";
+        QTest::newRow("home expanded") << "~/j"
+                                       << "A" << QDir::homePath() + "/j/A.java";
+        QTest::newRow("trailing separator doubled") << "/src/"
+                                                    << "A"
+                                                    << "/src//A.java";
+        QTest::newRow("slash in name") << "/src"
+                                       << "../evil"
                                        << "";
-    QTest::newRow("name with spaces kept") << "/src"
-                                           << "My Class"
-                                           << "/src/My Class.java";
-}
+        QTest::newRow("backslash in name") << "/src"
+                                           << "a\\b"
+                                           << "";
+        QTest::newRow("name with spaces kept") << "/src"
+                                               << "My Class"
+                                               << "/src/My Class.java";
+    }
 
-void TestSourceFile::paths() {
-    QFETCH(QString, dir);
-    QFETCH(QString, name);
-    QFETCH(QString, expected);
-    const auto path = sourcePath(dir, name);
-    QCOMPARE(path.value_or(QString()), expected);
-}
+    void paths() {
+        QFETCH(QString, dir);
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        const auto path = sourcePath(dir, name);
+        QCOMPARE(path.value_or(QString()), expected);
+    }
 
-void TestSourceFile::question() {
-    QCOMPARE(saveQuestion("/home/u/MyJava", "Hello"),
-             QStringLiteral("将改动保存到 /home/u/MyJava/Hello.java？"));
-    QCOMPARE(saveQuestion("/d", ""), QStringLiteral("将改动保存到 /d/.java？"));
-}
+    void question() {
+        QCOMPARE(saveQuestion("/home/u/MyJava", "Hello"),
+                 QStringLiteral("将改动保存到 /home/u/MyJava/Hello.java？"));
+        QCOMPARE(saveQuestion("/d", ""), QStringLiteral("将改动保存到 /d/.java？"));
+    }
 
-void TestSourceFile::decoding_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("ascii") << QByteArray("class A {}") << "class A {}";
-    QTest::newRow("utf-8 chinese") << QString("\"你好\"").toUtf8() << "\"你好\"";
-    QTest::newRow("utf-8 bom dropped") << QByteArray("\xEF\xBB\xBFx") << "x";
-    QTest::newRow("gb18030") << QByteArray("\"\xC4\xE3\xBA\xC3\"") << "\"你好\"";
-}
+    void decoding_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("ascii") << QByteArray("class A {}") << "class A {}";
+        QTest::newRow("utf-8 chinese") << QString("\"你好\"").toUtf8() << "\"你好\"";
+        QTest::newRow("utf-8 bom dropped") << QByteArray("\xEF\xBB\xBFx") << "x";
+        QTest::newRow("gb18030") << QByteArray("\"\xC4\xE3\xBA\xC3\"") << "\"你好\"";
+    }
 
-void TestSourceFile::decoding() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, text);
-    QCOMPARE(decodeSource(bytes), text);
-}
+    void decoding() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(decodeSource(bytes), text);
+    }
 
-void TestSourceFile::gb18030RoundTripsThroughUtf8() {
-    const QString original = QStringLiteral("public class 你好 {\n  // 编译器€\n}");
-    QStringEncoder gb("GB18030");
-    const QByteArray fromWindows = gb(original);
-    const QString opened = decodeSource(fromWindows);
-    QCOMPARE(opened, original);
-    const QByteArray saved = encodeSource(opened);
-    QCOMPARE(decodeSource(saved), original + "\n");
-    QVERIFY(!decodeSource(saved).contains(QChar::ReplacementCharacter));
-}
+    void gb18030RoundTripsThroughUtf8() {
+        const QString original = QStringLiteral("public class 你好 {\n  // 编译器€\n}");
+        QStringEncoder gb("GB18030");
+        const QByteArray fromWindows = gb(original);
+        const QString opened = decodeSource(fromWindows);
+        QCOMPARE(opened, original);
+        const QByteArray saved = encodeSource(opened);
+        QCOMPARE(decodeSource(saved), original + "\n");
+        QVERIFY(!decodeSource(saved).contains(QChar::ReplacementCharacter));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestSourceFile)
 #include "test_source_file.moc"

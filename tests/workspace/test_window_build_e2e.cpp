@@ -2,10 +2,10 @@
 // JDK runs in a real xterm under Xvfb, and the console is answered with keys.
 
 #include "console_driver.h"
-#include "fake_services.h"
 #include "settings/settings_file.h"
-#include "startup/skin_button.h"
+#include "startup/controls/skin_button.h"
 #include "test_files.h"
+#include "window_session.h"
 #include "workspace/main_window.h"
 
 #include <QDir>
@@ -51,175 +51,154 @@ QStringList filesIn(const QString &dir) {
 }
 
 // One program start: its own settings directory, stored Path and window.
-struct Session {
-    explicit Session(const QString &path) {
-        state.programDir = programDir.path();
-        WriteSettings(programDir.path(), Settings{1, 0, 0, path});
-        window = std::make_unique<MainWindow>(state, MainWindowServices{&prompter, &chooser, {}});
-        window->showAtStart();
-    }
-    const MainForm &f() const { return window->form(); }
-    bool saved() const { return window->workspace().Saved; }
-    void click(SkinButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
-
-    QTemporaryDir programDir;
-    ProgramState state;
-    FakePrompter prompter;
-    FakeChooser chooser;
-    std::unique_ptr<MainWindow> window;
+struct Session : WindowSession {
+    explicit Session(const QString &path) : WindowSession(path) {}
+    bool saved() const { return ws().Saved; }
 };
 
 } // namespace
 
-class WindowBuildE2E : public QObject {
+class TestWindowBuildE2e : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void buildRunsAndLeavesOnlyTheScript_data();
-    void buildRunsAndLeavesOnlyTheScript();
-    void unstoredDirectoryBuildsInTheStoredOne();
-    void windowStaysResponsiveAndBuildsNest();
-    void missingTerminalIsReported();
+    void initTestCase() {
+        if (const QString missing = missingConsoleRequirement(); !missing.isEmpty())
+            QSKIP(qPrintable(missing));
+        QVERIFY(home.isValid());
+        useHome(home.path());
+    }
+
+    void init() {
+        for (const QString &name : {kOldDir, kNewDir, QStringLiteral("markers")})
+            QDir(dir(name)).removeRecursively();
+        QVERIFY(QDir().mkpath(dir("markers")));
+    }
+
+    void buildRunsAndLeavesOnlyTheScript_data() {
+        QTest::addColumn<bool>("saveFirst");
+        QTest::newRow("unsaved edits") << false;
+        QTest::newRow("saved source") << true;
+    }
+
+    void buildRunsAndLeavesOnlyTheScript() {
+        QFETCH(bool, saveFirst);
+        Session s(dir(kOldDir));
+        s.f().Txt_edit->setText(markerProgram(marker()));
+        QCOMPARE(s.f().Txt_file->text(), QStringLiteral("Hello"));
+        if (saveFirst)
+            s.click(s.f().Cmd_save);
+        QCOMPARE(s.saved(), saveFirst);
+        const QStringList sourceBefore = filesIn(dir(kOldDir));
+        const QByteArray savedBefore = qm::testing::fileBytes(dir(kOldDir) + "/Hello.java");
+
+        QStringList duringRun;
+        build(s, 1, [&] { duringRun = filesIn(buildDir(kOldDir)); });
+
+        QVERIFY2(duringRun.contains("Hello.java") && duringRun.contains("Tamsorley.sh"),
+                 qPrintable(duringRun.join(", ")));
+        QCOMPARE(qm::testing::fileBytes(marker()), QStringLiteral("你好\n").toUtf8());
+        QCOMPARE(filesIn(buildDir(kOldDir)), QStringList{"Tamsorley.sh"});
+        QCOMPARE(s.saved(), saveFirst);
+        // The build neither saves nor touches the source directory.
+        QCOMPARE(sourceBefore, saveFirst ? QStringList{"Hello.java"} : QStringList{});
+        QCOMPARE(filesIn(dir(kOldDir)), QStringList{"ClassFiles"} + sourceBefore);
+        QCOMPARE(qm::testing::fileBytes(dir(kOldDir) + "/Hello.java"), savedBefore);
+        QVERIFY(s.prompter.errors.isEmpty());
+    }
+
+    void unstoredDirectoryBuildsInTheStoredOne() {
+        Session s(dir(kOldDir));
+        s.f().Txt_edit->setText(markerProgram(marker()));
+        s.f().Txt_table->setText(dir(kNewDir));
+        QVERIFY(s.f().Cmd_set->isEnabled());
+
+        QStringList oldDuringRun;
+        build(s, 1, [&] { oldDuringRun = filesIn(buildDir(kOldDir)); });
+        QVERIFY2(oldDuringRun.contains("Hello.java"), qPrintable(oldDuringRun.join(", ")));
+        QVERIFY(!QFileInfo::exists(dir(kNewDir)));
+        QCOMPARE(filesIn(buildDir(kOldDir)), QStringList{"Tamsorley.sh"});
+
+        s.click(s.f().Cmd_set);
+        QCOMPARE(s.state.settings.Path, dir(kNewDir));
+        QCOMPARE(loadSettings(s.state.programDir).settings.Path, dir(kNewDir));
+        QVERIFY(QFile::remove(buildDir(kOldDir) + "/Tamsorley.sh"));
+
+        QStringList newDuringRun;
+        build(s, 2, [&] { newDuringRun = filesIn(buildDir(kNewDir)); });
+        QVERIFY2(newDuringRun.contains("Hello.java"), qPrintable(newDuringRun.join(", ")));
+        QCOMPARE(filesIn(buildDir(kNewDir)), QStringList{"Tamsorley.sh"});
+        QCOMPARE(filesIn(buildDir(kOldDir)), QStringList{});
+        QCOMPARE(runsRecorded(marker()), 2);
+    }
+
+    void windowStaysResponsiveAndBuildsNest() {
+        Session s(dir(kOldDir));
+        s.f().Txt_edit->setText(markerProgram(marker()));
+
+        bool building = false;
+        bool timerFiredDuringBuild = false;
+        QTimer::singleShot(300, this, [&] { timerFiredDuringBuild = building; });
+
+        QStringList returned;
+        QStringList outerConsole;
+        bool outerOpenWhenInnerReturned = false;
+        const auto nested = [&] {
+            outerConsole = consoleWindows();
+            build(s, 2);
+            returned << "inner";
+            const QStringList open = consoleWindows();
+            outerOpenWhenInnerReturned =
+                !outerConsole.isEmpty() &&
+                std::all_of(outerConsole.cbegin(), outerConsole.cend(),
+                            [&](const QString &w) { return open.contains(w); });
+        };
+        building = true;
+        build(s, 1, nested);
+        building = false;
+        returned << "outer";
+
+        QVERIFY(timerFiredDuringBuild);
+        QCOMPARE(returned, (QStringList{"inner", "outer"}));
+        QVERIFY(outerOpenWhenInnerReturned);
+        QTRY_VERIFY_WITH_TIMEOUT(consoleWindows().isEmpty(), 5000);
+        QCOMPARE(runsRecorded(marker()), 2);
+        QCOMPARE(filesIn(buildDir(kOldDir)), QStringList{"Tamsorley.sh"});
+    }
+
+    void missingTerminalIsReported() {
+        QTemporaryDir emptyBin;
+        QVERIFY(emptyBin.isValid());
+        const QByteArray savedPath = qgetenv("PATH");
+        qputenv("PATH", emptyBin.path().toUtf8());
+        Session s(dir(kOldDir));
+        s.f().Txt_edit->setText(markerProgram(marker()));
+        s.click(s.f().Cmd_byyx);
+        qputenv("PATH", savedPath);
+
+        QCOMPARE(s.prompter.errors,
+                 QStringList{"编译+运行|未找到可用的终端程序（如 xterm），无法打开控制台窗口。"});
+        QCOMPARE(filesIn(buildDir(kOldDir)), QStringList{"Tamsorley.sh"});
+        QVERIFY(!QFile::exists(marker()));
+        QVERIFY(!s.saved());
+    }
 
 private:
-    QString dir(const QString &name) const { return home_.filePath(name); }
+    QString dir(const QString &name) const { return home.filePath(name); }
     QString buildDir(const QString &name) const { return dir(name) + "/ClassFiles"; }
-    QString marker() const { return home_.filePath("markers/Hello"); }
+    QString marker() const { return home.filePath("markers/Hello"); }
     // Clicks "编译+运行" and answers the console once the program has run
     // `runs` times in all; `look` sees the run in progress.
     void build(Session &s, int runs, const std::function<void()> &look = nullptr);
 
-    QTemporaryDir home_;
+    QTemporaryDir home;
 };
 
-void WindowBuildE2E::initTestCase() {
-    if (const QString missing = missingConsoleRequirement(); !missing.isEmpty())
-        QSKIP(qPrintable(missing));
-    QVERIFY(home_.isValid());
-    useHome(home_.path());
-}
-
-void WindowBuildE2E::init() {
-    for (const QString &name : {kOldDir, kNewDir, QStringLiteral("markers")})
-        QDir(dir(name)).removeRecursively();
-    QVERIFY(QDir().mkpath(dir("markers")));
-}
-
-void WindowBuildE2E::build(Session &s, int runs, const std::function<void()> &look) {
+void TestWindowBuildE2e::build(Session &s, int runs, const std::function<void()> &look) {
     ConsoleDriver driver([&] { return runsRecorded(marker()) >= runs; }, look);
     s.click(s.f().Cmd_byyx);
     QVERIFY(!driver.timedOut());
 }
 
-void WindowBuildE2E::buildRunsAndLeavesOnlyTheScript_data() {
-    QTest::addColumn<bool>("saveFirst");
-    QTest::newRow("unsaved edits") << false;
-    QTest::newRow("saved source") << true;
-}
-
-void WindowBuildE2E::buildRunsAndLeavesOnlyTheScript() {
-    QFETCH(bool, saveFirst);
-    Session s(dir(kOldDir));
-    s.f().Txt_edit->setText(markerProgram(marker()));
-    QCOMPARE(s.f().Txt_file->text(), QStringLiteral("Hello"));
-    if (saveFirst)
-        s.click(s.f().Cmd_save);
-    QCOMPARE(s.saved(), saveFirst);
-    const QStringList sourceBefore = filesIn(dir(kOldDir));
-    const QByteArray savedBefore = qm::testing::fileBytes(dir(kOldDir) + "/Hello.java");
-
-    QStringList duringRun;
-    build(s, 1, [&] { duringRun = filesIn(buildDir(kOldDir)); });
-
-    QVERIFY2(duringRun.contains("Hello.java") && duringRun.contains("Tamsorley.sh"),
-             qPrintable(duringRun.join(", ")));
-    QCOMPARE(qm::testing::fileBytes(marker()), QStringLiteral("你好\n").toUtf8());
-    QCOMPARE(filesIn(buildDir(kOldDir)), QStringList{"Tamsorley.sh"});
-    QCOMPARE(s.saved(), saveFirst);
-    // The build neither saves nor touches the source directory.
-    QCOMPARE(sourceBefore, saveFirst ? QStringList{"Hello.java"} : QStringList{});
-    QCOMPARE(filesIn(dir(kOldDir)), QStringList{"ClassFiles"} + sourceBefore);
-    QCOMPARE(qm::testing::fileBytes(dir(kOldDir) + "/Hello.java"), savedBefore);
-    QVERIFY(s.prompter.errors.isEmpty());
-}
-
-void WindowBuildE2E::unstoredDirectoryBuildsInTheStoredOne() {
-    Session s(dir(kOldDir));
-    s.f().Txt_edit->setText(markerProgram(marker()));
-    s.f().Txt_table->setText(dir(kNewDir));
-    QVERIFY(s.f().Cmd_set->isEnabled());
-
-    QStringList oldDuringRun;
-    build(s, 1, [&] { oldDuringRun = filesIn(buildDir(kOldDir)); });
-    QVERIFY2(oldDuringRun.contains("Hello.java"), qPrintable(oldDuringRun.join(", ")));
-    QVERIFY(!QFileInfo::exists(dir(kNewDir)));
-    QCOMPARE(filesIn(buildDir(kOldDir)), QStringList{"Tamsorley.sh"});
-
-    s.click(s.f().Cmd_set);
-    QCOMPARE(s.state.settings.Path, dir(kNewDir));
-    QCOMPARE(loadSettings(s.state.programDir).settings.Path, dir(kNewDir));
-    QVERIFY(QFile::remove(buildDir(kOldDir) + "/Tamsorley.sh"));
-
-    QStringList newDuringRun;
-    build(s, 2, [&] { newDuringRun = filesIn(buildDir(kNewDir)); });
-    QVERIFY2(newDuringRun.contains("Hello.java"), qPrintable(newDuringRun.join(", ")));
-    QCOMPARE(filesIn(buildDir(kNewDir)), QStringList{"Tamsorley.sh"});
-    QCOMPARE(filesIn(buildDir(kOldDir)), QStringList{});
-    QCOMPARE(runsRecorded(marker()), 2);
-}
-
-void WindowBuildE2E::windowStaysResponsiveAndBuildsNest() {
-    Session s(dir(kOldDir));
-    s.f().Txt_edit->setText(markerProgram(marker()));
-
-    bool building = false;
-    bool timerFiredDuringBuild = false;
-    QTimer::singleShot(300, this, [&] { timerFiredDuringBuild = building; });
-
-    QStringList returned;
-    QStringList outerConsole;
-    bool outerOpenWhenInnerReturned = false;
-    const auto nested = [&] {
-        outerConsole = consoleWindows();
-        build(s, 2);
-        returned << "inner";
-        const QStringList open = consoleWindows();
-        outerOpenWhenInnerReturned =
-            !outerConsole.isEmpty() &&
-            std::all_of(outerConsole.cbegin(), outerConsole.cend(),
-                        [&](const QString &w) { return open.contains(w); });
-    };
-    building = true;
-    build(s, 1, nested);
-    building = false;
-    returned << "outer";
-
-    QVERIFY(timerFiredDuringBuild);
-    QCOMPARE(returned, (QStringList{"inner", "outer"}));
-    QVERIFY(outerOpenWhenInnerReturned);
-    QTRY_VERIFY_WITH_TIMEOUT(consoleWindows().isEmpty(), 5000);
-    QCOMPARE(runsRecorded(marker()), 2);
-    QCOMPARE(filesIn(buildDir(kOldDir)), QStringList{"Tamsorley.sh"});
-}
-
-void WindowBuildE2E::missingTerminalIsReported() {
-    QTemporaryDir emptyBin;
-    QVERIFY(emptyBin.isValid());
-    const QByteArray savedPath = qgetenv("PATH");
-    qputenv("PATH", emptyBin.path().toUtf8());
-    Session s(dir(kOldDir));
-    s.f().Txt_edit->setText(markerProgram(marker()));
-    s.click(s.f().Cmd_byyx);
-    qputenv("PATH", savedPath);
-
-    QCOMPARE(s.prompter.errors,
-             QStringList{"编译+运行|未找到可用的终端程序（如 xterm），无法打开控制台窗口。"});
-    QCOMPARE(filesIn(buildDir(kOldDir)), QStringList{"Tamsorley.sh"});
-    QVERIFY(!QFile::exists(marker()));
-    QVERIFY(!s.saved());
-}
-
-QTEST_MAIN(WindowBuildE2E)
+QTEST_MAIN(TestWindowBuildE2e)
 #include "test_window_build_e2e.moc"

@@ -1,1 +1,0 @@
-qm_add_fuzzer(fuzz_settings ${CMAKE_CURRENT_LIST_DIR}/fuzz_settings.cpp)

@@ -1,0 +1,27 @@
+#pragma once
+// The file-open dialog behind "打开". Tests substitute their own chooser.
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace qm {
+
+class OpenFileChooser {
+public:
+    virtual ~OpenFileChooser() = default;
+    // The chosen file's full path, or nothing when the user cancelled.
+    virtual std::optional<QString> chooseOpenFile(QWidget *parent, const QString &filter) = 0;
+};
+
+// The platform's own file dialog.
+class DialogOpenFileChooser : public OpenFileChooser {
+public:
+    std::optional<QString> chooseOpenFile(QWidget *parent, const QString &filter) override;
+
+private:
+    QString lastDirectory;
+};
+
+} // namespace qm

@@ -1,0 +1,47 @@
+#pragma once
+// Geometry of the main window for a given screen, in twips.
+
+#include "startup/controls/twips_layout.h"
+
+#include <QSizeF>
+#include <array>
+
+namespace qm {
+
+// The main window's placed controls. Txt_edit lies in Fra_edit; Lab_table
+// through Cmd_end lie in Fra_set; the rest in the window.
+// clang-format off
+#define QM_MAIN_CONTROLS(X) \
+    /* the top strip */ \
+    X(SkinButton, Cmd_save) X(SkinButton, Cmd_byyx) X(SkinButton, Cmd_about) X(QLabel, Pic_sky) \
+    /* the editing area */ \
+    X(QGroupBox, Fra_edit) X(QsciScintilla, Txt_edit) \
+    /* the settings frame: the directory row, then the file row */ \
+    X(QGroupBox, Fra_set) X(QLabel, Lab_table) X(QLineEdit, Txt_table) \
+    X(QLabel, Lab_file) X(QLineEdit, Txt_file) X(QLineEdit, Txt_backname) \
+    X(SkinButton, Cmd_open) X(SkinButton, Cmd_set) X(SkinButton, Cmd_help) X(SkinButton, Cmd_end)
+// clang-format on
+
+enum class MainControl { QM_MAIN_CONTROLS(QM_CONTROL_KEY) Count };
+
+// The controls' object names, in the enum's order.
+inline constexpr std::array<const char *, std::size_t(MainControl::Count)> kMainControlNames{
+    QM_MAIN_CONTROLS(QM_CONTROL_NAME)};
+
+inline const char *controlName(MainControl c) {
+    return kMainControlNames[static_cast<std::size_t>(c)];
+}
+
+using MainLayout = TwipsLayout<MainControl>;
+
+// The window as designed, before any screen is taken into account.
+MainLayout designLayout();
+
+// The main window scaled to the screen's height at its reference aspect ratio,
+// the editor and the settings row stretched by the difference, the button row
+// compacted on an 800 x 600 screen of 15 twips per pixel, and `Mode` added to
+// the height last. A width or height that would turn negative keeps its
+// previous value, and the remaining steps still apply.
+MainLayout ResizeInit(QSizeF screenTwips, int Mode);
+
+} // namespace qm

@@ -1,0 +1,46 @@
+#pragma once
+// Plays the user at a build's console window under Xvfb: waits until the run
+// is ready, lets the test look, then presses a key in that console until the
+// build returns.
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+
+class ConsoleDriver : public QObject {
+    Q_OBJECT
+
+public:
+    // `ready` says when to look; `look` runs once then (it may start a nested
+    // build). A null `ready` presses as soon as the console window shows.
+    ConsoleDriver(std::function<bool()> ready, std::function<void()> look);
+
+    bool timedOut() const { return gaveUp; }
+
+private:
+    void tick();
+    void findOwnWindow();
+
+    std::function<bool()> isReady;
+    std::function<void()> lookOnce;
+    QStringList knownWindows;
+    QString ownWindow;
+    bool looked = false;
+    bool busy = false;
+    bool gaveUp = false;
+    QTimer ticker;
+    QElapsedTimer sinceStart;
+};
+
+// Console windows on the display, oldest first.
+QStringList consoleWindows();
+
+// Why a real console run cannot happen here ("" when it can): a missing
+// JDK, terminal or xdotool, or no display.
+QString missingConsoleRequirement();
+
+// Points HOME and XDG_CONFIG_HOME into `home`, so runs touch nothing of the user's.
+void useHome(const QString &home);
