@@ -71,9 +71,9 @@ QString buildDirectory(const QString &Path) {
     return platform::expandDirectory(Path) + sep + QStringLiteral("ClassFiles") + sep;
 }
 
-BuildOutcome Comp(const BuildRequest &request, const std::function<AfterRunValues()> &afterRun) {
+BuildResult Comp(const BuildRequest &request, const std::function<AfterRunValues()> &afterRun) {
     if (!nameIsConfined(request.fileName))
-        return BuildOutcome::UnsafeName;
+        return {BuildOutcome::UnsafeName};
     const QChar sep = platform::separator();
     CreateNewDirectory(request.Path + sep + QStringLiteral("ClassFiles") + sep);
     const QString script = writeBuildFiles(request);
@@ -83,9 +83,9 @@ BuildOutcome Comp(const BuildRequest &request, const std::function<AfterRunValue
 
     cleanUp(request.fileName, afterRun ? afterRun() : AfterRunValues{request.Path});
     if (ran)
-        return BuildOutcome::Ran;
-    return failure == LaunchFailure::NoTerminal ? BuildOutcome::NoTerminal
-                                                : BuildOutcome::NotStarted;
+        return {BuildOutcome::Ran};
+    return {failure == LaunchFailure::NoTerminal ? BuildOutcome::NoTerminal
+                                                 : BuildOutcome::NotStarted};
 }
 
 QString noTerminalTitle() {

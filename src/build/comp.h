@@ -36,6 +36,12 @@ enum class BuildOutcome {
     UnsafeName, // the file name would leave the build directory; nothing was written
 };
 
+// What a build tells its caller.
+struct BuildResult {
+    BuildOutcome outcome = BuildOutcome::NotStarted;
+    QString javacOutput; // what javac printed, kept for the editor; "" when it did not run
+};
+
 // The build directory of `Path`, "~/" expanded, ending with a separator.
 QString buildDirectory(const QString &Path);
 
@@ -43,7 +49,7 @@ QString buildDirectory(const QString &Path);
 // directory, runs the script in a console and waits for it while events are
 // processed (a second build may run nested meanwhile), then deletes what
 // AfterRunValues names. Reports nothing itself.
-BuildOutcome Comp(const BuildRequest &request, const std::function<AfterRunValues()> &afterRun);
+BuildResult Comp(const BuildRequest &request, const std::function<AfterRunValues()> &afterRun);
 
 // The message box for BuildOutcome::NoTerminal (critical icon, OK).
 QString noTerminalTitle();

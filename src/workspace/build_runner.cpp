@@ -27,7 +27,7 @@ void BuildRunner::Comp() {
         return build::AfterRunValues{state.settings.Path, state.settings.Class,
                                      workspace.ClassNames, workspace.ClassCount};
     };
-    if (build::Comp(request, afterRun) == build::BuildOutcome::NoTerminal)
+    if (build::Comp(request, afterRun).outcome == build::BuildOutcome::NoTerminal)
         prompter.showError(window, build::noTerminalTitle(), build::noTerminalText());
 }
 

@@ -84,9 +84,17 @@ void SourceKeeper::openClicked() {
     if (!mayLeave())
         return;
     const auto path = chooser.chooseOpenFile(window, kJavaFilter);
-    if (!path)
-        return;
-    QFile file(*path);
+    if (path)
+        loadFile(*path);
+}
+
+void SourceKeeper::openFile(const QString &path) {
+    if (mayLeave())
+        loadFile(path);
+}
+
+void SourceKeeper::loadFile(const QString &path) {
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return;
     const QByteArray bytes = file.readAll();

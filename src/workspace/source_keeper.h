@@ -24,6 +24,9 @@ public:
 
     void saveClicked();
     void openClicked();
+    // Opens `path` as "打开" would after choosing it, asking first when there
+    // are unsaved changes. A file that cannot be read changes nothing.
+    void openFile(const QString &path);
 
     // Whether the window may go: asks "保存确认" when there are unsaved changes.
     bool mayLeave();
@@ -32,6 +35,7 @@ private:
     void saveFailed();
     void cutTrailingText(const QString &kept);
     bool writeSource();
+    void loadFile(const QString &path);
 
     QWidget *window;
     MainForm &form;

@@ -71,8 +71,8 @@ private slots:
         ConsoleDriver driver([&] { return QFile::exists(mark); },
                              [&] { duringRun = buildFiles(); });
         const BuildOutcome outcome = Comp(request("Hello", markerProgram("Hello", mark)), [] {
-            return AfterRunValues{kPath, 0, {"Hello", "Shape"}, 2};
-        });
+                                         return AfterRunValues{kPath, 0, {"Hello", "Shape"}, 2};
+                                     }).outcome;
         QVERIFY(!driver.timedOut());
         QCOMPARE(outcome, BuildOutcome::Ran);
         QVERIFY2(duringRun.contains("Hello.java") && duringRun.contains("Tamsorley.sh"),
@@ -107,8 +107,8 @@ private slots:
         broken.replace("throws Exception {", "throws Exception { int x = ;");
         ConsoleDriver driver(nullptr, nullptr);
         const BuildOutcome outcome = Comp(request("Broken", broken), [] {
-            return AfterRunValues{kPath, 0, {"Broken", "Shape"}, 2};
-        });
+                                         return AfterRunValues{kPath, 0, {"Broken", "Shape"}, 2};
+                                     }).outcome;
         QVERIFY(!driver.timedOut());
         QCOMPARE(outcome, BuildOutcome::Ran);
         QVERIFY(!QFile::exists(mark));

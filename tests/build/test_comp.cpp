@@ -62,7 +62,7 @@ private slots:
                 copyAtEnd = qm::testing::fileBytes(buildDir() + name + ".java");
                 pageAtEnd = qm::testing::fileBytes(buildDir() + name + ".HTML");
                 return AfterRunValues{kPath, 0, {}, 0};
-            });
+            }).outcome;
         QCOMPARE(outcome, BuildOutcome::NoTerminal);
         QCOMPARE(copyAtEnd, source.toUtf8() + "\n");
         QCOMPARE(pageAtEnd, page);
@@ -79,9 +79,10 @@ private slots:
             touch(buildDir() + file);
         touch(home.filePath("My Java/Shape.class"));
         // The clean-up reads ClassNames as the editor holds them after the run.
-        const BuildOutcome outcome = Comp(BuildRequest{kPath, "class Hello {}", "Hello"}, [] {
-            return AfterRunValues{kPath, 0, {"Hello", "", "../Shape", "Shape", "Unbuilt"}, 5};
-        });
+        const BuildOutcome outcome =
+            Comp(BuildRequest{kPath, "class Hello {}", "Hello"}, [] {
+                return AfterRunValues{kPath, 0, {"Hello", "", "../Shape", "Shape", "Unbuilt"}, 5};
+            }).outcome;
         QCOMPARE(outcome, BuildOutcome::NoTerminal);
         QCOMPARE(buildFiles(), (QStringList{"Hello$1.class", "Tamsorley.sh", "notes.txt"}));
         QVERIFY(QFile::exists(home.filePath("My Java/Shape.class")));
@@ -96,7 +97,7 @@ private slots:
             Comp(BuildRequest{kPath, "class ../Hello {}", "../Hello"}, [&] {
                 cleanedUp = true;
                 return AfterRunValues{kPath, 0, {"../Hello"}, 1};
-            });
+            }).outcome;
         QCOMPARE(outcome, BuildOutcome::UnsafeName);
         QVERIFY(!cleanedUp);
         QCOMPARE(qm::testing::fileBytes(saved), QByteArray("the saved source"));
