@@ -2,6 +2,8 @@
 
 #include "settings/settings_file.h"
 
+#include <QUrl>
+
 namespace qm {
 
 Settings initialiseSettings(const QString &programDir) {
@@ -11,6 +13,36 @@ Settings initialiseSettings(const QString &programDir) {
         WriteSettings(programDir, settings);
     }
     return settings;
+}
+
+namespace {
+
+std::optional<QString> localPath(const QString &argument) {
+    if (argument.isEmpty())
+        return std::nullopt;
+    if (!argument.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
+        return argument;
+    const QUrl url(argument);
+    if (!url.isLocalFile() || url.toLocalFile().isEmpty())
+        return std::nullopt;
+    return url.toLocalFile();
+}
+
+} // namespace
+
+std::optional<QString> fileArgument(const QStringList &arguments) {
+    bool optionsEnded = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (!optionsEnded && argument == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        if (!optionsEnded && argument.startsWith(QLatin1Char('-')))
+            continue;
+        return localPath(argument);
+    }
+    return std::nullopt;
 }
 
 } // namespace qm

@@ -1,10 +1,12 @@
 // The program's entry: prepares the skin file, runs the main window's
 // initialisation (the settings load and the first-start step), creates and
-// shows the main window, then runs the event loop until it has gone.
+// shows the main window, opens the file named on the command line if any,
+// then runs the event loop until the window has gone.
 #include "startup/initialisation.h"
 #include "startup/platform/platform.h"
 #include "startup/skin.h"
 #include "workspace/main_window.h"
+#include "workspace/source_keeper.h"
 
 #include <QApplication>
 
@@ -13,6 +15,8 @@ namespace qm {
 int Main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillmoss-java"));
+    // Lets the desktop match the window to its entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral("quillmoss-java"));
 
     ProgramState state;
     state.programDir = platform::programDirectory();
@@ -22,6 +26,8 @@ int Main(int argc, char *argv[]) {
     state.settings = initialiseSettings(state.programDir);
     Frm_java window(state);
     window.showAtStart();
+    if (const auto file = fileArgument(QCoreApplication::arguments()))
+        window.keeper().openFile(*file);
     return QApplication::exec();
 }
 
