@@ -8,13 +8,16 @@
 #include "startup/platform/platform.h"
 #include "workspace/build_runner.h"
 #include "workspace/class_scan.h"
+#include "workspace/dropped_file.h"
 #include "workspace/main_layout.h"
 #include "workspace/source_keeper.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTimer>
 #include <Qsci/qsciscintilla.h>
 
@@ -69,6 +72,7 @@ Frm_java::Frm_java(ProgramState &programState, MainWindowServices given, QWidget
         new SourceKeeper(this, mainForm, workspaceState, *services.prompter, *services.chooser);
     buildRunner = new BuildRunner(this, state, mainForm, workspaceState, *services.prompter);
     wire();
+    acceptFileDrops();
 }
 
 Frm_java::~Frm_java() = default;
@@ -88,6 +92,48 @@ void Frm_java::wire() {
         mainForm.Cmd_save->setCaption(QStringLiteral("保存"));
         mainForm.Tim_color->stop();
     });
+}
+
+// The editor and the text fields take dropped text themselves; a dragged file
+// must open instead of having its path typed in, so the window sees every
+// drag first.
+void Frm_java::acceptFileDrops() {
+    setAcceptDrops(true);
+    installEventFilter(this);
+    for (QWidget *child : findChildren<QWidget *>()) {
+        if (child->acceptDrops())
+            child->installEventFilter(this);
+    }
+}
+
+bool Frm_java::eventFilter(QObject *watched, QEvent *event) {
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: return fileDragged(static_cast<QDropEvent *>(event));
+    default: return QWidget::eventFilter(watched, event);
+    }
+}
+
+// Handles drags of local files (true); anything else goes on to the control
+// under the pointer.
+bool Frm_java::fileDragged(QDropEvent *event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!namesLocalFiles(urls))
+        return false;
+    const std::optional<QString> file = droppedSourceFile(urls);
+    if (!file) {
+        event->ignore();
+        return true;
+    }
+    event->acceptProposedAction();
+    if (event->type() == QEvent::Drop) {
+        // Asking "保存确认" inside the drop would keep the file manager
+        // waiting for the drag to end; ask once it has.
+        QMetaObject::invokeMethod(
+            this, [this, path = *file] { sourceKeeper->openFile(path); }, Qt::QueuedConnection);
+    }
+    return true;
 }
 
 void Frm_java::load() {

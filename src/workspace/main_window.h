@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 
+class QDropEvent;
+
 namespace qm {
 
 class Prompter;
@@ -45,9 +47,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Files dragged from a file manager, over any part of the window.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void wire();
+    void acceptFileDrops();
+    bool fileDragged(QDropEvent *event);
     void applyLayout();
     void editorChanged();
     void directoryChanged();
