@@ -1,21 +1,29 @@
-# Two set-up commands: `make run` and `make test`. Both install what is
-# missing (as root, through apt), configure and build.
-BUILD_DIR ?= out
-FUZZ_DIR  ?= out-fuzz
-JOBS      ?= $(shell nproc)
+# Set-up commands: `make run`, `make test` and `make package` each install
+# what they need and nothing more (as root, through apt), configure and build.
+BUILD_DIR   ?= out
+PACKAGE_DIR ?= out-package
+FUZZ_DIR    ?= out-fuzz
+JOBS        ?= $(shell nproc)
 
-PACKAGES := build-essential cmake ninja-build pkg-config \
-            qt6-base-dev qt6-base-dev-tools libqscintilla2-qt6-dev \
-            libbenchmark-dev clang libclang-rt-14-dev clang-format \
-            openjdk-17-jdk-headless xvfb xauth xterm xdotool x11-utils \
-            fonts-wqy-microhei imagemagick dpkg-dev file
+# Building the program.
+BUILD_PACKAGES   := build-essential cmake ninja-build pkg-config \
+                    qt6-base-dev qt6-base-dev-tools libqscintilla2-qt6-dev
+# Running it for what it is for: 编译+运行 needs a JDK and a terminal, the
+# console a font with Chinese characters.
+RUN_PACKAGES     := default-jdk xterm fonts-wqy-microhei
+# Making the Debian package: dpkg-shlibdeps, and `file`, which CPack uses to find binaries.
+PACKAGE_PACKAGES := dpkg-dev file
+# Only the tests: X for the end-to-end runs, the format check, benchmarks,
+# screenshots, and Debian's checks of the package.
+TEST_PACKAGES    := xvfb xauth xdotool x11-utils clang-format libbenchmark-dev imagemagick \
+                    lintian appstream desktop-file-utils
+FUZZ_PACKAGES    := clang libclang-rt-14-dev
 
-.PHONY: all deps configure build run test bench fuzz package install screenshots format clean
+CONFIGURE = cmake -S . -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-all: build
-
-deps:
-	@missing=$$(for p in $(PACKAGES); do \
+# Installs the packages of $(1) that are missing; several installs wait for each other.
+define apt_install
+	@missing=$$(for p in $(1); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
 	  done); \
 	if [ -n "$$missing" ]; then \
@@ -24,17 +32,34 @@ deps:
 	  $$SUDO flock /tmp/quillmoss-apt.lock sh -c 'apt-get update -qq && \
 	    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends '"$$missing"; \
 	fi
+endef
 
-$(BUILD_DIR)/build.ninja:
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+.PHONY: all deps deps-run deps-test deps-package deps-fuzz configure build run test bench \
+        fuzz package install screenshots format clean
 
-configure: deps $(BUILD_DIR)/build.ninja
+all: build
+
+deps: deps-test
+deps-run:
+	$(call apt_install,$(BUILD_PACKAGES) $(RUN_PACKAGES))
+deps-test:
+	$(call apt_install,$(BUILD_PACKAGES) $(RUN_PACKAGES) $(PACKAGE_PACKAGES) $(TEST_PACKAGES))
+deps-package:
+	$(call apt_install,$(BUILD_PACKAGES) $(PACKAGE_PACKAGES))
+deps-fuzz:
+	$(call apt_install,$(BUILD_PACKAGES) $(FUZZ_PACKAGES))
+
+# Configuring again is cheap and finds what a later install added (Google Benchmark).
+configure: deps-test
+	$(CONFIGURE) -B $(BUILD_DIR)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
-	./$(BUILD_DIR)/quillmoss-java
+run: deps-run
+	@[ -f $(BUILD_DIR)/build.ninja ] || $(CONFIGURE) -B $(BUILD_DIR)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target quillmoss-java
+	./$(BUILD_DIR)/src/quillmoss-java $(if $(FILE),"$(FILE)")
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
@@ -44,7 +69,7 @@ bench: build
 	  if [ -f "$$b" ] && [ -x "$$b" ]; then echo "== $$b"; "$$b"; fi; \
 	done
 
-fuzz: deps
+fuzz: deps-fuzz
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
 	  -DQM_BUILD_FUZZ=ON -DQM_BUILD_TESTS=OFF -DQM_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzzers
@@ -52,17 +77,23 @@ fuzz: deps
 	  if [ -f "$$f" ] && [ -x "$$f" ]; then echo "== $$f"; "$$f" -max_total_time=20 || exit 1; fi; \
 	done
 
-package: build
-	cd $(BUILD_DIR) && cpack -G DEB
+# The package is built on its own, without tests and benchmarks.
+package: deps-package
+	$(CONFIGURE) -B $(PACKAGE_DIR) -DQM_BUILD_TESTS=OFF -DQM_BUILD_BENCH=OFF
+	cmake --build $(PACKAGE_DIR) -j $(JOBS)
+	cd $(PACKAGE_DIR) && cpack -G DEB
+	@ls $(PACKAGE_DIR)/quillmoss-java_*.deb
 
-install: build
+install: deps-run
+	@[ -f $(BUILD_DIR)/build.ninja ] || $(CONFIGURE) -B $(BUILD_DIR)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target quillmoss-java packaging_docs
 	cmake --install $(BUILD_DIR)
 
 screenshots: build
-	tools/screenshots.sh $(BUILD_DIR)/quillmoss-java docs
+	tools/screenshots.sh $(BUILD_DIR)/src/quillmoss-java docs
 
 format:
 	git ls-files -co --exclude-standard -- '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(PACKAGE_DIR) $(FUZZ_DIR)
