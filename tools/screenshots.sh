@@ -1,6 +1,7 @@
 #!/bin/bash
-# Takes the README's pictures: the main window, the options window and the
-# about window, each under its own Xvfb, with a fresh settings directory.
+# Takes the README's pictures: the main window, the options window, the
+# about window and a run's console (xterm), under Xvfb, with a fresh settings
+# directory.
 set -euo pipefail
 bin=$(realpath "$1")
 out=$(realpath -m "${2:-docs}")
@@ -66,4 +67,43 @@ about=$(wait_window '关于')
 sleep 0.4
 import -window "$about" "$out/about-window.png"
 close_dialog "$about"
+kill "$app"
+wait "$app" 2>/dev/null || true
+
+# A run's console: the program opens a textbook example given on its command
+# line, builds in a scratch home, and the console waits for a key.
+home="$config/home"
+mkdir -p "$home/MyJava"
+printf '[First+]1[First-]\n[Mode+]0[Mode-]\n[Class+]0[Class-]\n[Path+]%s[Path-]\n' \
+    "$home/MyJava" > "$config/quillmoss-java/MySet.ini"
+cat > "$config/Scores.java" <<'JAVA'
+public class Scores {
+    public static void main(String[] args) {
+        int[] scores = {86, 92, 78, 95};
+        int sum = 0;
+        for (int s : scores) {
+            sum += s;
+        }
+        System.out.println("你好，Java！");
+        System.out.println("共 " + scores.length + " 门课，平均分：" + sum / scores.length);
+    }
+}
+JAVA
+HOME="$home" "$bin" "$config/Scores.java" & app=$!
+main=$(wait_window 'QuillmossJava编译器 v1.05')
+sleep 0.5
+click_twips 1507 337 # 编译+运行
+for _ in $(seq 200); do
+    console=$(xdotool search --onlyvisible --class xterm 2>/dev/null | tail -1) && [ -n "$console" ] && break
+    sleep 0.1
+done
+[ -n "$console" ] || { echo "no console window" >&2; exit 1; }
+# The class file appears when javac is done; give java a moment to print.
+for _ in $(seq 300); do
+    [ -f "$home/MyJava/ClassFiles/Scores.class" ] && break
+    sleep 0.1
+done
+sleep 2
+import -window "$console" "$out/console-window.png"
+xdotool windowfocus "$console" key Return
 echo "screenshots written to $out"
