@@ -4,42 +4,13 @@
 # Usage (inside an X server of 1440x900): test_person_e2e.sh <quillmoss-java>
 set -uo pipefail
 bin=$1
-
-for tool in xdotool "$bin"; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool not available"; exit 0; }
-done
-[ -n "${DISPLAY:-}" ] || { echo "needs an X display (run under xvfb-run)"; exit 1; }
-
-work=$(mktemp -d)
-app=
-cleanup() {
-    [ -n "$app" ] && kill "$app" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+needs=
+source "$(dirname "$0")/../support/program_session.sh"
 
 # The stored directory holds a space and Chinese, as a user's may.
 src="$work/我的 源码"
-mkdir -p "$work/config/quillmoss-java" "$work/home"
-printf '[First+]1[First-]\n[Mode+]0[Mode-]\n[Class+]0[Class-]\n[Path+]%s[Path-]\n' "$src" \
-    >"$work/config/quillmoss-java/MySet.ini"
-
-HOME="$work/home" XDG_CONFIG_HOME="$work/config" "$bin" &
-app=$!
-
-main=
-for _ in $(seq 100); do
-    main=$(xdotool search --onlyvisible --name '^QuillmossJava编译器 v1\.05$' 2>/dev/null | tail -1)
-    [ -n "$main" ] && break
-    kill -0 "$app" 2>/dev/null || fail "the program ended before showing its window"
-    sleep 0.1
-done
-[ -n "$main" ] || fail "the main window never showed"
-sleep 0.5
-
-# Pixels of the window; it is laid out at 15 twips per pixel.
-click() { xdotool mousemove --window "$main" "$1" "$2" click 1; }
+store_path "$src"
+start_program
 
 # Without a window manager keys go to the window under the pointer.
 click 200 200 # the editor
@@ -58,24 +29,11 @@ sleep 0.3
 
 click 30 22 # 保存
 file="$src/Greeter.java"
-for _ in $(seq 50); do
-    [ -f "$file" ] && break
-    sleep 0.1
-done
-[ -f "$file" ] || fail "no $file after 保存; the directory holds: $(ls -A "$src" 2>&1)"
+wait_for_file "$file" || fail "no $file after 保存; the directory holds: $(ls -A "$src" 2>&1)"
 expected=$(printf '%s\n' "${lines[@]}"; echo x)
 actual=$(cat "$file"; echo x)
 [ "$actual" == "$expected" ] || fail "$file holds:
 $(od -c "$file" | head -20)"
 
-click 456 640 # 退出
-for _ in $(seq 50); do
-    kill -0 "$app" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$app" 2>/dev/null && fail "the program is still running 5 s after 退出"
-wait "$app"
-status=$?
-app=
-[ "$status" -eq 0 ] || fail "the program exited with status $status"
+exit_at_once "after 保存"
 echo "PASS"
