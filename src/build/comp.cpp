@@ -16,13 +16,11 @@ namespace {
 // A console still running an earlier script keeps reading its old file when
 // the new one is renamed over it, so a nested build cannot feed it a
 // half-line of a different script. Where renaming over an open file is
-// refused, the file is rewritten in place instead.
+// refused, the file is rewritten in place instead. Either way a link planted
+// under the file's name is replaced, never written through.
 bool writeFile(const QString &path, const QByteArray &bytes) {
-    if (writeFileAtomically(path, bytes))
-        return true;
-    QFile direct(path);
-    return direct.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           direct.write(bytes) == bytes.size();
+    return writeFileAtomically(path, bytes, AtLink::Replace) ||
+           writeFileInPlace(path, bytes, AtLink::Replace);
 }
 
 // Program-owned files rest hidden; they are made normal before each access.

@@ -13,6 +13,7 @@
 namespace qm {
 
 int Main(int argc, char *argv[]) {
+    platform::surviveFileSizeLimit(); // a save that hits the limit must fail, not end the program
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillmoss-java"));
     // Lets the desktop match the window to its entry and icon.

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -117,6 +118,34 @@ private slots:
         QVERIFY(!seen.contains("SecondWithALongerName"));
         QVERIFY(
             qm::testing::fileBytes(buildDir() + "Tamsorley.sh").contains("SecondWithALongerName"));
+    }
+
+    // A link planted in the build directory under the name of a file the
+    // build writes must not redirect that write outside.
+    void plantedLinksAreReplaced_data() {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("script") << "Tamsorley.sh";
+        QTest::newRow("source copy") << "Hello.java";
+        QTest::newRow("applet page") << "Hello.HTML";
+    }
+
+    void plantedLinksAreReplaced() {
+        QFETCH(QString, file);
+        QTemporaryDir outside;
+        const QString target = outside.filePath("victim");
+        touch(target, "not the build's to change");
+        QVERIFY(QDir().mkpath(buildDir()));
+        QVERIFY(QFile::link(target, buildDir() + file));
+        bool linkDuringRun = true;
+        QByteArray written;
+        Comp(BuildRequest{kPath, "class Hello {}", "Hello", BuildKind::Applet}, [&] {
+            linkDuringRun = QFileInfo(buildDir() + file).isSymLink();
+            written = qm::testing::fileBytes(buildDir() + file);
+            return AfterRunValues{kPath, 0, {"Hello"}, 1};
+        });
+        QVERIFY(!linkDuringRun);
+        QVERIFY(!written.isEmpty());
+        QCOMPARE(qm::testing::fileBytes(target), QByteArray("not the build's to change"));
     }
 
 private:

@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QString>
 #include <csignal>
+#include <cstdlib>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace qm::testing {
 
@@ -37,6 +39,37 @@ public:
 
 private:
     struct rlimit saved {};
+};
+
+// While it lives, files are accessed as an ordinary user would: when the
+// tests run as root, whom permissions do not stop, the effective user becomes
+// "nobody"; otherwise nothing changes. Hand over what that user must own first.
+class OrdinaryUser {
+public:
+    static constexpr uid_t kNobody = 65534;
+
+    // Real and effective ids both change (access() asks for the real one);
+    // the saved id stays root, so the destructor can switch back.
+    OrdinaryUser() : root(::geteuid() == 0) {
+        if (root &&
+            (::setresgid(kNobody, kNobody, 0) != 0 || ::setresuid(kNobody, kNobody, 0) != 0))
+            std::abort();
+    }
+    ~OrdinaryUser() {
+        if (root && (::setresuid(0, 0, 0) != 0 || ::setresgid(0, 0, 0) != 0))
+            std::abort();
+    }
+    OrdinaryUser(const OrdinaryUser &) = delete;
+    OrdinaryUser &operator=(const OrdinaryUser &) = delete;
+
+    // Gives `path` to the user the guard acts as (a no-op when not root).
+    static bool handOver(const QString &path) {
+        return ::geteuid() != 0 ||
+               ::chown(QFile::encodeName(path).constData(), kNobody, kNobody) == 0;
+    }
+
+private:
+    bool root;
 };
 
 } // namespace qm::testing

@@ -5,9 +5,26 @@
 
 namespace qm {
 
+// What a write does when `path` is a symbolic link.
+enum class AtLink {
+    WriteTarget, // the user's own file: the link stays and its target gets the bytes
+    Replace,     // a file the program owns: a new file takes the link's place
+};
+
 // Replaces the file at `path` with `bytes` in one step: a temporary file in
 // the same directory is written, checked and renamed over the old one, so a
 // failed or interrupted write leaves the previous file whole.
-bool writeFileAtomically(const QString &path, const QByteArray &bytes);
+//
+// With AtLink::WriteTarget a read-only file of this user is made writable
+// first, and where the directory allows no new file but the file itself may
+// be written, the file is rewritten in place: that write is not atomic, but
+// it is the only way such a file can be saved.
+bool writeFileAtomically(const QString &path, const QByteArray &bytes,
+                         AtLink atLink = AtLink::WriteTarget);
+
+// Writes `bytes` into the file at `path` in place, creating it when missing,
+// and cuts it to their length. With AtLink::Replace a symbolic link at `path`
+// is not followed: the write fails.
+bool writeFileInPlace(const QString &path, const QByteArray &bytes, AtLink atLink);
 
 } // namespace qm

@@ -1,10 +1,14 @@
 #include "startup/platform/platform.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
+#else
+#include <csignal>
+#include <unistd.h>
 #endif
 
 namespace qm::platform {
@@ -50,7 +54,9 @@ bool directoryTextUsable(const QString &text) {
 QString expandDirectory(const QString &text) {
     if (text.startsWith(QLatin1String("~/")))
         return QDir::homePath() + text.mid(1);
-    return text;
+    if (QDir::isAbsolutePath(text))
+        return text;
+    return QDir::homePath() + separator() + text;
 }
 
 void setHidden(const QString &path, bool hidden) {
@@ -60,6 +66,40 @@ void setHidden(const QString &path, bool hidden) {
 #else
     Q_UNUSED(path);
     Q_UNUSED(hidden);
+#endif
+}
+
+void makeWritable(const QString &path) {
+#ifdef Q_OS_WIN
+    const std::wstring native = QDir::toNativeSeparators(path).toStdWString();
+    const DWORD attributes = GetFileAttributesW(native.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        SetFileAttributesW(native.c_str(), attributes & ~DWORD(FILE_ATTRIBUTE_READONLY));
+#else
+    const QFileInfo info(path); // a link's target, as a write through it would see
+    if (!info.isFile() || info.ownerId() != ::geteuid())
+        return;
+    const QFile::Permissions permissions = info.permissions();
+    if (!permissions.testFlag(QFile::WriteOwner))
+        QFile::setPermissions(path, permissions | QFile::WriteOwner);
+#endif
+}
+
+#ifndef Q_OS_WIN
+namespace {
+// A handler rather than SIG_IGN: an ignored signal stays ignored in the
+// programs the build starts, a handler is reset when they are executed.
+void fileSizeLimitReached(int) {}
+} // namespace
+#endif
+
+void surviveFileSizeLimit() {
+#ifndef Q_OS_WIN
+    struct sigaction action {};
+    action.sa_handler = fileSizeLimitReached;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGXFSZ, &action, nullptr);
 #endif
 }
 

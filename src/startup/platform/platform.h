@@ -25,11 +25,23 @@ QString defaultSourcePath();
 // here, a text holding a drive colon on Windows.
 bool directoryTextUsable(const QString &text);
 
-// Expands a leading "~/" to the home directory; other texts are returned as they are.
+// The directory a text names: a leading "~/" is the home directory, an
+// absolute path stays as it is, and anything else is taken below the home
+// directory, never below whatever the working directory happens to be.
 QString expandDirectory(const QString &text);
 
 // Program-owned files rest hidden on Windows; a no-op elsewhere.
 void setHidden(const QString &path, bool hidden);
+
+// A read-only file that belongs to this user becomes writable for its owner,
+// as setting a file's attributes to normal does on Windows. Files of others,
+// and missing ones, are left alone.
+void makeWritable(const QString &path);
+
+// From now on a write past the file-size limit (ulimit -f) fails with an
+// error the caller sees, instead of the signal ending the program. Programs
+// started later get the signal's default behaviour back.
+void surviveFileSizeLimit();
 
 // Which build script this system runs.
 enum class ScriptKind { Batch, Posix };
