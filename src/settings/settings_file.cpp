@@ -3,10 +3,10 @@
 #include "settings/value_number.h"
 #include "startup/platform/atomic_file.h"
 #include "startup/platform/platform.h"
+#include "startup/platform/text_decoding.h"
 
 #include <QDir>
 #include <QFile>
-#include <QStringDecoder>
 #include <QStringEncoder>
 
 namespace qm {
@@ -50,6 +50,16 @@ QString StringFormat(const QString &text) {
     return out;
 }
 
+QString tidyDirectory(const QString &text) {
+    const QString line = withoutLineBreaks(text);
+    qsizetype begin = 0, end = line.size();
+    while (begin < end && line[begin] == QLatin1Char(' '))
+        ++begin;
+    while (end > begin && line[end - 1] == QLatin1Char(' '))
+        --end;
+    return line.sliced(begin, end - begin);
+}
+
 QString GetSet(const QString &text, const QString &key, int openingLength, ValueCleanup cleanup) {
     const QString opening = QLatin1Char('[') + key + QLatin1String("+]");
     const QString closing = QLatin1Char('[') + key + QLatin1String("-]");
@@ -62,7 +72,7 @@ QString GetSet(const QString &text, const QString &key, int openingLength, Value
     if (length < 0)
         return QString();
     const QString value = text.mid(start, length);
-    return cleanup == ValueCleanup::Full ? StringFormat(value) : withoutLineBreaks(value);
+    return cleanup == ValueCleanup::Full ? StringFormat(value) : tidyDirectory(value);
 }
 
 QString settingsFileText(const Settings &s, const QString &lineEnd) {
@@ -99,8 +109,7 @@ ReadSetResult ReadSet(const QString &programDir) {
         WriteSettings(programDir, defaultSettings());
         return {true, QString()};
     }
-    QStringDecoder decode(QStringConverter::System);
-    const QString text = decode(file.readAll());
+    const QString text = decodeText(file.readAll());
     file.close();
     platform::setHidden(path, true);
 
@@ -125,8 +134,8 @@ ValidatedSettings validateSettingsText(const QString &SetText) {
     s.First = validFlag(GetSet(SetText, QStringLiteral("First"), 8), rewrite);
     s.Mode = validMode(GetSet(SetText, QStringLiteral("Mode"), 7), rewrite);
     s.Class = validFlag(GetSet(SetText, QStringLiteral("Class"), 8), rewrite);
-    s.Path = GetSet(SetText, QStringLiteral("Path"), 7, ValueCleanup::LineBreaksOnly);
-    if (StringFormat(s.Path).isEmpty()) { // nothing but blanks counts as missing
+    s.Path = GetSet(SetText, QStringLiteral("Path"), 7, ValueCleanup::InnerSpacesKept);
+    if (s.Path.isEmpty()) { // nothing but blanks counts as missing
         rewrite = true;
         s.Path = platform::defaultSourcePath();
     }
@@ -144,7 +153,7 @@ SettingsLoad loadSettings(const QString &programDir) {
 }
 
 void storeDirectory(const QString &programDir, Settings &settings, const QString &fieldText) {
-    settings.Path = fieldText;
+    settings.Path = tidyDirectory(fieldText);
     WriteSettings(programDir, settings);
 }
 

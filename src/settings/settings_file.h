@@ -14,8 +14,12 @@ inline constexpr auto kSettingsFileName = "MySet.ini";
 QString StringFormat(const QString &text);
 
 // How much of a found value GetSet cleans up: numbers lose every space,
-// a directory keeps its inner spaces and only loses line breaks.
-enum class ValueCleanup { Full, LineBreaksOnly };
+// a directory loses its line breaks and the spaces at its ends only.
+enum class ValueCleanup { Full, InnerSpacesKept };
+
+// A directory text without line breaks and without spaces at its ends; a
+// leading space would make it a relative path.
+QString tidyDirectory(const QString &text);
 
 // The text between "[key+]" and the first "[key-]" of `text`. "" when either
 // marker is missing or the closing marker comes before the value's start.
@@ -37,7 +41,8 @@ Settings defaultSettings();
 
 struct ReadSetResult {
     bool SetDefaulted = false; // the file could not be read; defaults were written
-    QString SetText;           // the file's lines, each followed by CR LF
+    QString SetText;           // the file's lines, each followed by CR LF; a file that
+                               // is not UTF-8 is read as GB18030 (Chinese Windows)
 };
 ReadSetResult ReadSet(const QString &programDir);
 
@@ -56,7 +61,7 @@ struct SettingsLoad {
 // ReadSet, then validation with a single rewrite when anything was corrected.
 SettingsLoad loadSettings(const QString &programDir);
 
-// "保存设置": the directory field's text becomes Path, unchanged, and is stored.
+// "保存设置": the directory field's text, tidied, becomes Path and is stored.
 void storeDirectory(const QString &programDir, Settings &settings, const QString &fieldText);
 
 } // namespace qm

@@ -4,6 +4,7 @@
 
 #include "test_files.h"
 
+#include <QStringEncoder>
 #include <QtTest>
 
 using namespace qm;
@@ -93,6 +94,7 @@ private slots:
         QTest::newRow("tab inside mode") << fileOf("1", "1\t2", "0", "/s") << 1 << 12 << 0 << "/s" << false;
         QTest::newRow("mode beyond 16 bits") << fileOf("1", "70000", "0", "/s") << 1 << 0 << 0 << "/s" << true;
         QTest::newRow("path with spaces kept") << fileOf("1", "0", "0", "/home/me/My Java") << 1 << 0 << 0 << "/home/me/My Java" << false;
+        QTest::newRow("spaces at the path's ends dropped") << fileOf("1", "0", "0", " /tmp/x y  ") << 1 << 0 << 0 << "/tmp/x y" << false;
         QTest::newRow("blank path is missing") << fileOf("1", "0", "0", "  ") << 1 << 0 << 0 << platform::defaultSourcePath() << true;
         QTest::newRow("keys in other order, one line")
             << QByteArray("[Path+]/p[Path-][Class+]1[Class-][Mode+]7[Mode-][First+]1[First-]")
@@ -192,8 +194,79 @@ private slots:
         QTemporaryDir dir;
         Settings s{1, 35, 1, "/old"};
         storeDirectory(dir.path(), s, QStringLiteral(" /new dir "));
-        QCOMPARE(s.Path, QStringLiteral(" /new dir "));
-        QCOMPARE(readRaw(dir.path()), fileOf("1", "35", "1", " /new dir "));
+        // What is stored is what the next start reads: no space at the ends.
+        QCOMPARE(s.Path, QStringLiteral("/new dir"));
+        QCOMPARE(readRaw(dir.path()), fileOf("1", "35", "1", "/new dir"));
+        QCOMPARE(loadSettings(dir.path()).settings, s);
+    }
+
+    void tidyDirectory_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("tidy");
+        QTest::newRow("inner spaces kept") << "/home/me/My Java"
+                                           << "/home/me/My Java";
+        QTest::newRow("end spaces dropped") << "  /x  "
+                                            << "/x";
+        QTest::newRow("line breaks dropped first") << " \r\n/a\n/b \r\n"
+                                                   << "/a/b";
+        QTest::newRow("tabs stay") << "\t/x\t"
+                                   << "\t/x\t";
+        QTest::newRow("only spaces") << "   "
+                                     << "";
+    }
+
+    void tidyDirectory() {
+        QFETCH(QString, text);
+        QFETCH(QString, tidy);
+        QCOMPARE(qm::tidyDirectory(text), tidy);
+    }
+
+    // A file written by the Windows program on a Chinese system is GBK.
+    void gbkFileIsReadAndRewrittenAsUtf8() {
+        QTemporaryDir dir;
+        const QString path = QStringLiteral("D:\\我的 Java程序");
+        QStringEncoder gbk("GB18030");
+        const QByteArray windows =
+            gbk(QStringLiteral("[First+]1[First-]\r\n[Mode+]600[Mode-]\r\n[Class+]1[Class-]\r\n"
+                               "[Path+]%1[Path-]\r\n")
+                    .arg(path));
+        writeRaw(dir.path(), windows);
+        const SettingsLoad loaded = loadSettings(dir.path());
+        QCOMPARE(loaded.settings, (Settings{1, 0, 1, path}));
+        QVERIFY(loaded.rewritten); // Mode 600 is out of range
+        QCOMPARE(readRaw(dir.path()), fileOf("1", "0", "1", path));
+        QCOMPARE(loadSettings(dir.path()).settings, loaded.settings);
+    }
+
+    void readOnlyFileOrFolderIsStillWritten_data() {
+        QTest::addColumn<bool>("readOnlyFile");
+        QTest::addColumn<bool>("readOnlyFolder");
+        QTest::newRow("read-only file") << true << false;
+        QTest::newRow("read-only folder") << false << true;
+        QTest::newRow("both") << true << true;
+    }
+
+    void readOnlyFileOrFolderIsStillWritten() {
+        QFETCH(bool, readOnlyFile);
+        QFETCH(bool, readOnlyFolder);
+        QTemporaryDir dir;
+        writeRaw(dir.path(), fileOf("1", "0", "0", "/old"));
+        const QString ini = iniPath(dir.path());
+        QVERIFY(testing::OrdinaryUser::handOver(ini));
+        QVERIFY(testing::OrdinaryUser::handOver(dir.path()));
+        if (readOnlyFile)
+            QVERIFY(QFile::setPermissions(ini, QFile::ReadOwner));
+        const QFile::Permissions open = QFile::permissions(dir.path());
+        if (readOnlyFolder)
+            QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+        bool ok = false;
+        {
+            const testing::OrdinaryUser user;
+            ok = WriteSettings(dir.path(), 1, 5, 1, QStringLiteral("/new"));
+        }
+        QFile::setPermissions(dir.path(), open);
+        QVERIFY(ok);
+        QCOMPARE(readRaw(dir.path()), fileOf("1", "5", "1", "/new"));
     }
 
     void failedWriteKeepsThePreviousFile() {
