@@ -1,15 +1,15 @@
 #include "workspace/source_file.h"
 
 #include "startup/platform/platform.h"
+#include "startup/platform/text_decoding.h"
 
-#include <QStringDecoder>
 #include <QStringEncoder>
 
 namespace qm {
 
-QString cutAfterLastBrace(const QString &text) {
-    const qsizetype last = text.lastIndexOf(QLatin1Char('}'));
-    return last < 0 ? text : text.left(last + 1);
+QByteArrayView cutAfterLastBrace(QByteArrayView utf8) {
+    const qsizetype last = utf8.lastIndexOf('}');
+    return last < 0 ? utf8 : utf8.first(last + 1);
 }
 
 QString baseNameOrDefault(const QString &nameField) {
@@ -29,12 +29,25 @@ QString saveQuestion(const QString &directoryField, const QString &nameField) {
 }
 
 QString decodeSource(const QByteArray &bytes) {
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = utf8(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder gb18030("GB18030");
-    return gb18030.isValid() ? QString(gb18030(bytes)) : text;
+    return withLineEnds(decodeText(bytes), platform::lineEnd());
+}
+
+QString withLineEnds(const QString &text, const QString &lineEnd) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('\r')) {
+            out += lineEnd;
+            if (i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+                ++i;
+        } else if (c == QLatin1Char('\n')) {
+            out += lineEnd;
+        } else {
+            out += c;
+        }
+    }
+    return out;
 }
 
 QByteArray encodeSource(const QString &text) {

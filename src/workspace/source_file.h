@@ -2,13 +2,16 @@
 // Reading and writing the user's Java source, without widgets.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
 
 namespace qm {
 
-// Everything up to and including the last "}", or the whole text when there is none.
-QString cutAfterLastBrace(const QString &text);
+// Everything up to and including the last "}" of the editor's UTF-8 text, or
+// the whole text when there is none. A "}" byte never occurs inside a
+// multi-byte character.
+QByteArrayView cutAfterLastBrace(QByteArrayView utf8);
 
 // The file's base name: the file-name field, or "None_Name" when it is empty.
 QString baseNameOrDefault(const QString &nameField);
@@ -20,9 +23,13 @@ std::optional<QString> sourcePath(const QString &directoryField, const QString &
 // "将改动保存到 <dir>/<name>.java？", with both fields shown as they stand.
 QString saveQuestion(const QString &directoryField, const QString &nameField);
 
-// A file's text: UTF-8 when it is valid UTF-8, otherwise GB18030 (what
-// Chinese Windows writes), so no byte is replaced by a substitute character.
+// A file's text as the editor gets it: decoded as decodeText chooses (UTF-8,
+// or GB18030 from Chinese Windows), NUL characters included, every line end
+// (CR LF, CR or LF) made the system's, so a save writes one kind.
 QString decodeSource(const QByteArray &bytes);
+
+// The text with each CR LF, lone CR and lone LF replaced by `lineEnd`.
+QString withLineEnds(const QString &text, const QString &lineEnd);
 
 // The text followed by one line end, in the system's encoding.
 QByteArray encodeSource(const QString &text);

@@ -5,6 +5,7 @@
 #include "startup/controls/skin_button.h"
 #include "startup/create_directory.h"
 #include "startup/platform/atomic_file.h"
+#include "workspace/editor_text.h"
 #include "workspace/main_form.h"
 #include "workspace/source_file.h"
 #include "workspace/workspace_state.h"
@@ -31,11 +32,15 @@ bool SourceKeeper::Savefile() {
         saveFailed();
         return false;
     }
-    const QString text = form.Txt_edit->text();
-    const QString kept = cutAfterLastBrace(text);
-    if (kept != text)
-        cutTrailingText(kept);
-    if (!writeSource()) {
+    // Directory, name and text are read before the cut: the scan that the cut
+    // sets off would replace a name the user typed.
+    const QString directory = form.Txt_table->text();
+    const QString name = form.Txt_file->text();
+    const QByteArray text = editorBytes(form.Txt_edit);
+    const QByteArrayView kept = cutAfterLastBrace(text);
+    if (kept.size() < text.size())
+        cutTrailingText(kept.size(), name);
+    if (!writeSource(directory, name, QString::fromUtf8(kept))) {
         saveFailed();
         return false;
     }
@@ -44,26 +49,19 @@ bool SourceKeeper::Savefile() {
     return true;
 }
 
-bool SourceKeeper::writeSource() {
-    const QString directory = form.Txt_table->text();
-    const auto path = sourcePath(directory, form.Txt_file->text());
+bool SourceKeeper::writeSource(const QString &directory, const QString &name, const QString &text) {
+    const auto path = sourcePath(directory, name);
     if (!path)
         return false;
     CreateNewDirectory(directory);
-    return writeFileAtomically(*path, encodeSource(form.Txt_edit->text()));
+    return writeFileAtomically(*path, encodeSource(text));
 }
 
-// Drops what follows the last brace while keeping the caret and the view.
-void SourceKeeper::cutTrailingText(const QString &kept) {
-    int line = 0, index = 0;
-    form.Txt_edit->getCursorPosition(&line, &index);
-    const int firstVisible = form.Txt_edit->firstVisibleLine();
-    form.Txt_edit->setText(kept);
-    const int lastLine = form.Txt_edit->lines() - 1;
-    line = qMin(line, lastLine);
-    index = qMin(index, form.Txt_edit->text(line).size());
-    form.Txt_edit->setCursorPosition(line, index);
-    form.Txt_edit->setFirstVisibleLine(firstVisible);
+// The name field keeps the name the file is saved under, so that the next
+// question and the next save name the same file.
+void SourceKeeper::cutTrailingText(qsizetype keptBytes, const QString &name) {
+    cutEditorFrom(form.Txt_edit, keptBytes);
+    form.Txt_file->setText(name);
 }
 
 void SourceKeeper::saveFailed() {
@@ -100,7 +98,7 @@ void SourceKeeper::loadFile(const QString &path) {
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return;
-    form.Txt_edit->setText(decodeSource(bytes));
+    loadEditorText(form.Txt_edit, decodeSource(bytes));
     state.Saved = true;
 }
 

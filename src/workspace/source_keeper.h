@@ -33,8 +33,8 @@ public:
 
 private:
     void saveFailed();
-    void cutTrailingText(const QString &kept);
-    bool writeSource();
+    void cutTrailingText(qsizetype keptBytes, const QString &name);
+    bool writeSource(const QString &directory, const QString &name, const QString &text);
     void loadFile(const QString &path);
 
     QWidget *window;

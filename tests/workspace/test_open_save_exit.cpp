@@ -2,6 +2,7 @@
 #include "startup/controls/skin_button.h"
 #include "test_files.h"
 #include "window_session.h"
+#include "workspace/editor_text.h"
 #include "workspace/main_window.h"
 #include "workspace/source_keeper.h"
 
@@ -25,8 +26,14 @@ struct SourceDirectory {
 
 struct Fixture : SourceDirectory, WindowSession {
     Fixture() : WindowSession(work.path()) {}
+    explicit Fixture(const QString &storedPath) : WindowSession(storedPath) {}
     void type(const QString &text) { f().Txt_edit->setText(text); }
     QString saved(const QString &name) const { return work.filePath(name + ".java"); }
+    QString editorText() const { return QString::fromUtf8(editorBytes(f().Txt_edit)); }
+    void open(const QString &file) {
+        chooser.choice = file;
+        f().Cmd_open->click();
+    }
 };
 
 } // namespace
@@ -34,6 +41,11 @@ struct Fixture : SourceDirectory, WindowSession {
 class TestOpenSaveExit : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() {
+        QVERIFY(home.isValid());
+        qputenv("HOME", home.path().toUtf8());
+    }
+
     // Saving
     void saveCutsTrailingTextFromEditorAndFile() {
         Fixture fx;
@@ -96,6 +108,7 @@ private slots:
         QCOMPARE(fileBytes(fx.saved("Big")), QByteArray("class Big { /* the old version */ }\n"));
         QCOMPARE(fx.prompter.errors, QStringList{kDirError});
         QCOMPARE(QDir(fx.work.path()).entryList(QDir::Files), QStringList{"Big.java"});
+        QCOMPARE(fx.editorText(), "class Big {" + QString(4096, 'x') + "}");
     }
 
     void nameWithSeparatorIsRefused() {
@@ -252,6 +265,142 @@ private slots:
             QVERIFY(!fx.window->isVisible());
         }
     }
+
+    // What the user typed or opened survives saving.
+    void typedNameSurvivesTheCut_data() {
+        QTest::addColumn<bool>("viaExit");
+        QTest::newRow("保存") << false;
+        QTest::newRow("退出, 是") << true;
+    }
+
+    void typedNameSurvivesTheCut() {
+        QFETCH(bool, viaExit);
+        Fixture fx;
+        fx.type("class A { }\n");
+        fx.f().Txt_file->selectAll();
+        QTest::keyClicks(fx.f().Txt_file, "Manual");
+        fx.prompter.answers = {Answer::Yes};
+        fx.f().Cmd_save->click();
+        if (viaExit) {
+            fx.type("class A { }\n"); // edited again: the exit asks
+            fx.f().Txt_file->selectAll();
+            QTest::keyClicks(fx.f().Txt_file, "Manual");
+            fx.f().Cmd_end->click();
+            QCOMPARE(fx.prompter.questions,
+                     QStringList{"保存确认|将改动保存到 " + fx.work.path() + "/Manual.java？"});
+        }
+        QCOMPARE(fileBytes(fx.saved("Manual")), QByteArray("class A { }\n"));
+        QVERIFY(!QFileInfo::exists(fx.saved("A")));
+        QCOMPARE(fx.f().Txt_file->text(), QStringLiteral("Manual"));
+        QVERIFY(fx.ws().Saved);
+    }
+
+    void nulBytesOpenAndSaveBack_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("nul in a literal")
+            << QByteArrayLiteral("public class N {\n    String s = \"a\0b\";\n    // 中文\n}");
+        QTest::newRow("nul first") << QByteArrayLiteral("\0class N {}");
+        QTest::newRow("run of nuls") << QByteArray("class N {") + QByteArray(1000, '\0') + "}";
+    }
+
+    void nulBytesOpenAndSaveBack() {
+        QFETCH(QByteArray, bytes);
+        Fixture fx;
+        QVERIFY(writeBytes(fx.saved("N"), bytes));
+        fx.open(fx.saved("N"));
+        QCOMPARE(editorBytes(fx.f().Txt_edit), bytes);
+        QCOMPARE(fx.f().Txt_file->text(), QStringLiteral("N"));
+        QVERIFY(fx.ws().Saved);
+        QVERIFY(fx.window->keeper().Savefile());
+        QCOMPARE(fileBytes(fx.saved("N")), bytes + "\n");
+    }
+
+    void cutIsOneUndoStep() {
+        Fixture fx;
+        QsciScintilla *editor = fx.f().Txt_edit;
+        editor->setFocus();
+        QTest::keyClicks(editor, "class U { }");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTest::keyClicks(editor, "// note");
+        const QString typed = fx.editorText();
+        QVERIFY(fx.window->keeper().Savefile());
+        QCOMPARE(fx.editorText(), QStringLiteral("class U { }"));
+        QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(fx.editorText(), typed);
+        QVERIFY(!fx.ws().Saved);
+        // The typing before the save is still there to undo.
+        QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(fx.editorText().size() < typed.size());
+        QVERIFY(typed.startsWith(fx.editorText()));
+    }
+
+    void crlfFileSavesWithOneKindOfLineEnd() {
+        Fixture fx;
+        QVERIFY(writeBytes(fx.saved("C"), "public class C {\r\n    int a;\r\r\n}\r\n"));
+        fx.open(fx.saved("C"));
+        QsciScintilla *editor = fx.f().Txt_edit;
+        editor->setFocus();
+        editor->setCursorPosition(1, 10);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTest::keyClicks(editor, "int b;");
+        QVERIFY(fx.window->keeper().Savefile());
+        QCOMPARE(fileBytes(fx.saved("C")),
+                 QByteArray("public class C {\n    int a;\nint b;\n\n}\n"));
+    }
+
+    void readOnlySourceOrFolderStillSaves_data() {
+        QTest::addColumn<bool>("readOnlyFile");
+        QTest::addColumn<bool>("readOnlyFolder");
+        QTest::newRow("read-only file") << true << false;
+        QTest::newRow("read-only folder") << false << true;
+    }
+
+    void readOnlySourceOrFolderStillSaves() {
+        QFETCH(bool, readOnlyFile);
+        QFETCH(bool, readOnlyFolder);
+        Fixture fx;
+        QVERIFY(writeBytes(fx.saved("R"), "class R { /* old */ }\n"));
+        QVERIFY(OrdinaryUser::handOver(fx.saved("R")));
+        QVERIFY(OrdinaryUser::handOver(fx.work.path()));
+        if (readOnlyFile)
+            QVERIFY(QFile::setPermissions(fx.saved("R"), QFile::ReadOwner | QFile::ReadGroup));
+        const QFile::Permissions open = QFile::permissions(fx.work.path());
+        if (readOnlyFolder)
+            QVERIFY(QFile::setPermissions(fx.work.path(), QFile::ReadOwner | QFile::ExeOwner));
+        fx.type("class R { /* new */ }");
+        bool ok = false;
+        {
+            const OrdinaryUser user;
+            ok = fx.window->keeper().Savefile();
+        }
+        QFile::setPermissions(fx.work.path(), open);
+        QVERIFY(ok);
+        QCOMPARE(fileBytes(fx.saved("R")), QByteArray("class R { /* new */ }\n"));
+        QVERIFY(fx.prompter.errors.isEmpty());
+    }
+
+    // A stored Path that is not absolute is below the home directory.
+    void relativeStoredPathSavesBelowHome_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("relative") << "MyJava/src";
+        QTest::newRow("windows path") << "D:\\MyJava";
+        QTest::newRow("space in front of an absolute path") << " " + home.path() + "/abs";
+    }
+
+    void relativeStoredPathSavesBelowHome() {
+        QFETCH(QString, stored);
+        QTemporaryDir working;
+        QDir::setCurrent(working.path());
+        Fixture fx(stored);
+        fx.type("class Rel {}");
+        QVERIFY(fx.window->keeper().Savefile());
+        const QString below = stored.startsWith(' ') ? stored.mid(1) : home.filePath(stored);
+        QCOMPARE(fileBytes(below + "/Rel.java"), QByteArray("class Rel {}\n"));
+        QVERIFY(QDir(working.path()).isEmpty());
+    }
+
+private:
+    QTemporaryDir home;
 };
 
 QTEST_MAIN(TestOpenSaveExit)

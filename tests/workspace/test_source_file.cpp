@@ -23,12 +23,15 @@ private slots:
                                          << "{}";
         QTest::newRow("empty") << ""
                                << "";
+        QTest::newRow("chinese after the brace") << "class 你 {}\n// 注释}尾巴"
+                                                 << "class 你 {}\n// 注释}";
     }
 
     void cut() {
         QFETCH(QString, text);
         QFETCH(QString, kept);
-        QCOMPARE(cutAfterLastBrace(text), kept);
+        const QByteArray utf8 = text.toUtf8();
+        QCOMPARE(QString::fromUtf8(cutAfterLastBrace(utf8)), kept);
     }
 
     void paths_data() {
@@ -78,12 +81,47 @@ private slots:
         QTest::newRow("utf-8 chinese") << QString("\"你好\"").toUtf8() << "\"你好\"";
         QTest::newRow("utf-8 bom dropped") << QByteArray("\xEF\xBB\xBFx") << "x";
         QTest::newRow("gb18030") << QByteArray("\"\xC4\xE3\xBA\xC3\"") << "\"你好\"";
+        QTest::newRow("nul kept") << QByteArray("a\0b\0", 4) << QString::fromUtf8("a\0b\0", 4);
+        QTest::newRow("crlf file") << QByteArray("class A {\r\n}\r\n") << "class A {\n}\n";
+        QTest::newRow("mixed line ends") << QByteArray("a\r\nb\nc\rd\r") << "a\nb\nc\nd\n";
+        QTest::newRow("gb18030 with crlf") << QByteArray("\xC4\xE3\r\n\xBA\xC3\r\n") << "你\n好\n";
     }
 
     void decoding() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, text);
         QCOMPARE(decodeSource(bytes), text);
+    }
+
+    void lineEnds_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("lineEnd");
+        QTest::addColumn<QString>("uniform");
+        QTest::newRow("crlf to lf") << "a\r\nb\r\n"
+                                    << "\n"
+                                    << "a\nb\n";
+        QTest::newRow("lone cr to lf") << "a\rb"
+                                       << "\n"
+                                       << "a\nb";
+        QTest::newRow("cr cr lf is two line ends") << "a\r\r\nb"
+                                                   << "\n"
+                                                   << "a\n\nb";
+        QTest::newRow("lf cr is two line ends") << "a\n\rb"
+                                                << "\n"
+                                                << "a\n\nb";
+        QTest::newRow("lf to crlf") << "a\nb\r\nc"
+                                    << "\r\n"
+                                    << "a\r\nb\r\nc";
+        QTest::newRow("no line end") << "abc"
+                                     << "\r\n"
+                                     << "abc";
+    }
+
+    void lineEnds() {
+        QFETCH(QString, text);
+        QFETCH(QString, lineEnd);
+        QFETCH(QString, uniform);
+        QCOMPARE(withLineEnds(text, lineEnd), uniform);
     }
 
     void gb18030RoundTripsThroughUtf8() {

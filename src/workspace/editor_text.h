@@ -1,0 +1,23 @@
+#pragma once
+// The editor's whole document as bytes. QScintilla's own text()/setText()
+// stop at the first NUL character; these do not.
+
+#include <QByteArray>
+#include <QString>
+
+class QsciScintilla;
+
+namespace qm {
+
+// The document's UTF-8 bytes, all of them.
+QByteArray editorBytes(QsciScintilla *editor);
+
+// Replaces the document with `text`, NUL characters included, and starts a
+// new undo history, as for a newly opened file. The caret goes to the start.
+void loadEditorText(QsciScintilla *editor, const QString &text);
+
+// Removes everything from byte `position` on as one step that Ctrl+Z undoes;
+// earlier history, the caret (when it is before the cut) and the view stay.
+void cutEditorFrom(QsciScintilla *editor, qsizetype position);
+
+} // namespace qm
