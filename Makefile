@@ -3,6 +3,7 @@
 BUILD_DIR   ?= out
 PACKAGE_DIR ?= out-package
 FUZZ_DIR    ?= out-fuzz
+FUZZ_SECONDS ?= 20
 JOBS        ?= $(shell nproc)
 
 # Building the program.
@@ -73,8 +74,15 @@ fuzz: deps-fuzz
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
 	  -DQM_BUILD_FUZZ=ON -DQM_BUILD_TESTS=OFF -DQM_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzzers
+	@# New inputs go to $(FUZZ_DIR)/corpus/NAME; the seeds in fuzz/corpus/NAME stay as they are.
 	@for f in $(FUZZ_DIR)/fuzz/fuzz_*; do \
-	  if [ -f "$$f" ] && [ -x "$$f" ]; then echo "== $$f"; "$$f" -max_total_time=20 || exit 1; fi; \
+	  if [ -f "$$f" ] && [ -x "$$f" ]; then \
+	    n=$$(basename "$$f"); dict=; \
+	    [ -f fuzz/$$n.dict ] && dict=-dict=fuzz/$$n.dict; \
+	    mkdir -p $(FUZZ_DIR)/corpus/$$n; echo "== $$n"; \
+	    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	    "$$f" -max_total_time=$(FUZZ_SECONDS) $$dict $(FUZZ_DIR)/corpus/$$n fuzz/corpus/$$n || exit 1; \
+	  fi; \
 	done
 
 # The package is built on its own, without tests and benchmarks.

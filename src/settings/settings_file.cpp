@@ -109,10 +109,14 @@ ReadSetResult ReadSet(const QString &programDir) {
         WriteSettings(programDir, defaultSettings());
         return {true, QString()};
     }
-    const QString text = decodeText(file.readAll());
+    const QByteArray bytes = file.readAll();
     file.close();
     platform::setHidden(path, true);
+    return {false, settingsText(bytes)};
+}
 
+QString settingsText(QByteArrayView bytes) {
+    const QString text = decodeText(bytes);
     QString setText;
     setText.reserve(text.size() + 8);
     for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
@@ -124,7 +128,7 @@ ReadSetResult ReadSet(const QString &programDir) {
     // A file ending in a line break has no further line after it.
     if (text.endsWith(QLatin1Char('\n')))
         setText.chop(2);
-    return {false, setText};
+    return setText;
 }
 
 ValidatedSettings validateSettingsText(const QString &SetText) {

@@ -4,6 +4,7 @@
 
 #include "settings/settings.h"
 
+#include <QByteArrayView>
 #include <QString>
 
 namespace qm {
@@ -45,6 +46,9 @@ struct ReadSetResult {
                                // is not UTF-8 is read as GB18030 (Chinese Windows)
 };
 ReadSetResult ReadSet(const QString &programDir);
+
+// The file's bytes as SetText holds them (see ReadSetResult).
+QString settingsText(QByteArrayView bytes);
 
 struct ValidatedSettings {
     Settings settings;
