@@ -139,7 +139,9 @@ ValidatedSettings validateSettingsText(const QString &SetText) {
     s.Mode = validMode(GetSet(SetText, QStringLiteral("Mode"), 7), rewrite);
     s.Class = validFlag(GetSet(SetText, QStringLiteral("Class"), 8), rewrite);
     s.Path = GetSet(SetText, QStringLiteral("Path"), 7, ValueCleanup::InnerSpacesKept);
-    if (s.Path.isEmpty()) { // nothing but blanks counts as missing
+    // Nothing but blanks counts as missing. So does a value that held the
+    // closing marker split by a line break: written back, it would end early.
+    if (s.Path.isEmpty() || s.Path.contains(QLatin1String("[Path-]"))) {
         rewrite = true;
         s.Path = platform::defaultSourcePath();
     }

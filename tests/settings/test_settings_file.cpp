@@ -102,6 +102,9 @@ private slots:
         QTest::newRow("stray closing marker makes path missing")
             << QByteArray("[Path-]\n") + fileOf("1", "0", "0", "/p")
             << 1 << 0 << 0 << platform::defaultSourcePath() << true;
+        QTest::newRow("closing marker split by a line break inside the path")
+            << QByteArray("[First+]1[First-][Mode+]0[Mode-][Class+]0[Class-][Path+]/a[Pa\nth-]/b[Path-]")
+            << 1 << 0 << 0 << platform::defaultSourcePath() << true;
         QTest::newRow("path broken over lines")
             << QByteArray("[First+]1[First-][Mode+]0[Mode-][Class+]0[Class-][Path+]/a\r\n/b[Path-]")
             << 1 << 0 << 0 << "/a/b" << false;
