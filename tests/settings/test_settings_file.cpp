@@ -203,27 +203,6 @@ private slots:
         QCOMPARE(loadSettings(dir.path()).settings, s);
     }
 
-    void tidyDirectory_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("tidy");
-        QTest::newRow("inner spaces kept") << "/home/me/My Java"
-                                           << "/home/me/My Java";
-        QTest::newRow("end spaces dropped") << "  /x  "
-                                            << "/x";
-        QTest::newRow("line breaks dropped first") << " \r\n/a\n/b \r\n"
-                                                   << "/a/b";
-        QTest::newRow("tabs stay") << "\t/x\t"
-                                   << "\t/x\t";
-        QTest::newRow("only spaces") << "   "
-                                     << "";
-    }
-
-    void tidyDirectory() {
-        QFETCH(QString, text);
-        QFETCH(QString, tidy);
-        QCOMPARE(qm::tidyDirectory(text), tidy);
-    }
-
     // A file written by the Windows program on a Chinese system is GBK.
     void gbkFileIsReadAndRewrittenAsUtf8() {
         QTemporaryDir dir;
@@ -246,7 +225,6 @@ private slots:
         QTest::addColumn<bool>("readOnlyFolder");
         QTest::newRow("read-only file") << true << false;
         QTest::newRow("read-only folder") << false << true;
-        QTest::newRow("both") << true << true;
     }
 
     void readOnlyFileOrFolderIsStillWritten() {

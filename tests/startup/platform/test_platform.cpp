@@ -1,15 +1,15 @@
 // What the platform layer decides for the rest of the program: where a
-// directory text points, read-only files, and the file-size limit.
+// directory text points, and what a write past the file-size limit does.
 #include "startup/platform/platform.h"
-
-#include "test_files.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace qm;
@@ -43,19 +43,6 @@ private slots:
         const QString expected = below.isEmpty() ? text : home.path() + below;
         QCOMPARE(platform::expandDirectory(text), expected);
         QCOMPARE(platform::joinPath(text, "A.java"), expected + "/A.java");
-    }
-
-    void readOnlyFileBecomesWritableForItsOwner() {
-        QTemporaryDir dir;
-        const QString file = dir.filePath("MySet.ini");
-        QVERIFY(testing::writeBytes(file, "x"));
-        QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup));
-        platform::makeWritable(file);
-        QCOMPARE(QFile::permissions(file) &
-                     (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup),
-                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
-        platform::makeWritable(dir.filePath("missing")); // silently nothing
-        QVERIFY(!QFileInfo::exists(dir.filePath("missing")));
     }
 
     // Without the handler the first write past the limit ends the process.
