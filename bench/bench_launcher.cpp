@@ -1,5 +1,6 @@
 // Processor use of the waiting program over a 3 s script, in percent of one
-// core, and the delay from the call to the script's first line. Style 1 uses
+// core, the delay from the call to the script's first line and from its last
+// line to the return. Style 1 uses
 // xterm; without a display the benchmark restarts itself under xvfb-run.
 #include "startup/launcher/shell_and_wait.h"
 
@@ -79,6 +80,28 @@ void BM_FirstLineLatency(benchmark::State &state) {
         benchmark::Counter(1000.0 * total, benchmark::Counter::kAvgIterations);
 }
 
+// The delay from the script's last line to the call's return: how soon the
+// launcher notices the end.
+void BM_EndLatency(benchmark::State &state) {
+    const int style = static_cast<int>(state.range(0));
+    const QString stamp = work->filePath(QStringLiteral("end-stamp"));
+    const QString script =
+        writeScript(QStringLiteral("last.sh"), "sleep 0.3; date +%s.%N > '" + stamp.toUtf8() + "'");
+    double total = 0;
+    for (auto _ : state) {
+        QFile::remove(stamp);
+        if (!qm::ShellAndWait(script, style, 0))
+            state.SkipWithError("script not started");
+        const double returned = nowSeconds();
+        QFile file(stamp);
+        if (!file.open(QIODevice::ReadOnly))
+            state.SkipWithError("last line did not run");
+        total += returned - file.readAll().trimmed().toDouble();
+    }
+    state.counters["latency_ms"] =
+        benchmark::Counter(1000.0 * total, benchmark::Counter::kAvgIterations);
+}
+
 // The same first line straight in xterm, without the launcher: what the
 // terminal's own start-up costs.
 void BM_XtermAloneLatency(benchmark::State &state) {
@@ -103,6 +126,12 @@ void BM_XtermAloneLatency(benchmark::State &state) {
 
 BENCHMARK(BM_WaitCpu)->ArgName("style")->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(BM_FirstLineLatency)
+    ->ArgName("style")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(10)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EndLatency)
     ->ArgName("style")
     ->Arg(0)
     ->Arg(1)

@@ -1,9 +1,8 @@
 #pragma once
 // A wait that keeps the program's event loop running: repaints, clicks and
 // timers are handled meanwhile, and a handler may start a wait of its own,
-// which returns before this one.
-
-#include <functional>
+// which returns before this one. The wait itself costs nothing: whatever
+// reports the end (a socket notifier, a process's signal) calls finish().
 
 class QEventLoop;
 
@@ -11,26 +10,16 @@ namespace qm {
 
 class ServicedWait {
 public:
-    // `ended` is asked every `sliceMs` milliseconds (and whenever check() is
-    // called); between looks the thread sleeps in the event loop.
-    ServicedWait(std::function<bool()> hasEnded, int lookEveryMs);
-
-    // Returns once `ended` has said true.
+    // Returns once finish() has been called; at once if it already was.
+    // Needs a QCoreApplication.
     void run();
 
-    // Look now, e.g. when the process has reported its end.
-    void check();
+    void finish();
+    bool finished() const { return done; }
 
 private:
-    std::function<bool()> ended;
-    int sliceMs;
     bool done = false;
-    bool looking = false;
     QEventLoop *loop = nullptr;
 };
-
-// Milliseconds between two looks for a caller's WaitSlice: 0 lets the
-// launcher choose; tiny slices are raised so a wait never spins.
-int waitSliceMs(int waitSlice);
 
 } // namespace qm

@@ -14,9 +14,10 @@ inline constexpr int kNormalWindow = 1;
 enum class LaunchFailure { None, NotStarted, NoTerminal };
 
 // WindowStyle 0 runs the script with no window; 1 runs it in a new console
-// (terminal) window. WaitSlice is the longest pause, in milliseconds, between
-// two looks at the process; 0 lets the launcher choose. Returns true once the
-// script has ended, false at once when it could not be started.
+// (terminal) window. The wait is woken by the script's end, so WaitSlice (the
+// callers pass 0) changes nothing. Returns true once the script has ended and
+// nothing it started is left running (style 1), false at once when it could
+// not be started; always false without a QCoreApplication.
 bool ShellAndWait(const QString &CommandLine, int WindowStyle, int WaitSlice,
                   LaunchFailure *failure = nullptr);
 

@@ -8,7 +8,8 @@
 
 namespace qm::detail {
 
-// Runs an existing script (absolute path) and waits, looking every `sliceMs`.
-bool runScriptAndWait(const QString &script, int windowStyle, int sliceMs, LaunchFailure &failure);
+// Runs an existing script (absolute path) and waits for its end in the
+// application's event loop.
+bool runScriptAndWait(const QString &script, int windowStyle, LaunchFailure &failure);
 
 } // namespace qm::detail

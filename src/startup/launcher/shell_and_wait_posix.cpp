@@ -1,19 +1,19 @@
 // Linux and other POSIX systems: style 0 runs the script with sh and no
 // window; style 1 runs it in a terminal window through a wrapper that reports
-// its start and end in a private directory.
+// its start and end through a pipe in a private directory.
+#include "startup/launcher/console_run.h"
+#include "startup/launcher/end_pipe.h"
 #include "startup/launcher/serviced_wait.h"
 #include "startup/launcher/shell_and_wait_platform.h"
 #include "startup/launcher/terminal.h"
 #include "startup/launcher/wrapper_script.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <cerrno>
 #include <memory>
 #include <signal.h>
 
@@ -25,32 +25,27 @@ namespace {
 const QString kPosixShell = QStringLiteral("/bin/sh");
 const QString kScriptShell = QStringLiteral("/bin/bash");
 
+// A program started with hang-ups or Ctrl+C ignored (nohup, say) would hand
+// that on to the console, and a closed window could then not end the script.
+void resetSignals() {
+    for (const int signal : {SIGHUP, SIGINT, SIGQUIT, SIGTERM})
+        ::signal(signal, SIG_DFL);
+    sigset_t none;
+    sigemptyset(&none);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
+}
+
 std::unique_ptr<QProcess> startProcess(const QString &program, const QStringList &arguments) {
     auto process = std::make_unique<QProcess>();
     process->setProgram(program);
     process->setArguments(arguments);
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     process->setStandardInputFile(QProcess::nullDevice());
+    process->setChildProcessModifier(resetSignals);
     process->start();
     if (!process->waitForStarted(-1))
         return nullptr;
     return process;
-}
-
-// Also reaps the child when no event loop runs to do it.
-bool hasEnded(QProcess &process) {
-    return process.state() == QProcess::NotRunning || process.waitForFinished(0);
-}
-
-bool processAlive(qint64 pid) {
-    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
-}
-
-qint64 recordedPid(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    return parsePid(file.read(32));
 }
 
 // A terminal that outlives the script (closing its window, say) is left to
@@ -60,14 +55,6 @@ void release(std::unique_ptr<QProcess> terminal) {
         return;
     QProcess *running = terminal.release();
     QObject::connect(running, &QProcess::finished, running, &QObject::deleteLater);
-}
-
-// Runs the wait, looking at once when the process reports its end.
-void watchEnd(QProcess &process, ServicedWait &wait) {
-    const QMetaObject::Connection link =
-        QObject::connect(&process, &QProcess::finished, &process, [&wait] { wait.check(); });
-    wait.run();
-    QObject::disconnect(link);
 }
 
 QString runDirectoryTemplate() {
@@ -87,52 +74,21 @@ bool writeWrapper(const QString &path, const QString &runDir, const QString &scr
     return written;
 }
 
-// Watches one run in a terminal until the wrapper says it has ended.
-class TerminalRun {
-public:
-    TerminalRun(const QString &runDir, QProcess &terminalProcess)
-        : donePath(QDir(runDir).filePath(QLatin1String(kDoneFileName))),
-          pidPath(QDir(runDir).filePath(QLatin1String(kPidFileName))), terminal(terminalProcess) {}
-
-    bool look() {
-        seen.doneMarker = QFileInfo::exists(donePath);
-        if (seen.pid == 0)
-            seen.pid = recordedPid(pidPath);
-        seen.pidAlive = seen.pid > 0 && processAlive(seen.pid);
-        if (!seen.terminalExited && hasEnded(terminal)) {
-            seen.terminalExited = true;
-            seen.terminalFailed =
-                terminal.exitStatus() != QProcess::NormalExit || terminal.exitCode() != 0;
-            sinceExit.start();
-        }
-        seen.msSinceTerminalExit = seen.terminalExited ? sinceExit.elapsed() : 0;
-        state = judgeRun(seen);
-        return state != RunState::Running;
-    }
-
-    RunState outcome() const { return state; }
-
-private:
-    QString donePath;
-    QString pidPath;
-    QProcess &terminal;
-    RunObservation seen;
-    QElapsedTimer sinceExit;
-    RunState state = RunState::Running;
-};
-
-bool runHidden(const QString &script, int sliceMs, LaunchFailure &failure) {
+bool runHidden(const QString &script, LaunchFailure &failure) {
     std::unique_ptr<QProcess> process = startProcess(kPosixShell, {script});
     if (!process) {
         failure = LaunchFailure::NotStarted;
         return false;
     }
-    ServicedWait wait([&] { return hasEnded(*process); }, sliceMs);
-    watchEnd(*process, wait);
+    ServicedWait wait;
+    QObject::connect(process.get(), &QProcess::finished, process.get(), [&wait] { wait.finish(); });
+    if (process->state() == QProcess::NotRunning)
+        wait.finish();
+    wait.run();
     return true;
 }
 
-bool runInTerminal(const QString &script, int sliceMs, LaunchFailure &failure) {
+bool runInTerminal(const QString &script, LaunchFailure &failure) {
     const Terminal terminal = findTerminal(readTerminalConf(), QFileInfo(script).fileName());
     if (!terminal.isValid()) {
         failure = LaunchFailure::NoTerminal;
@@ -140,18 +96,23 @@ bool runInTerminal(const QString &script, int sliceMs, LaunchFailure &failure) {
     }
     failure = LaunchFailure::NotStarted;
     QTemporaryDir runDir(runDirectoryTemplate());
+    if (!runDir.isValid())
+        return false;
     const QString wrapper = runDir.filePath(QStringLiteral("run.sh"));
-    if (!runDir.isValid() || !writeWrapper(wrapper, runDir.path(), script))
+    EndPipe pipe(runDir.filePath(QLatin1String(kEndPipeName)));
+    if (!pipe.isValid() || !writeWrapper(wrapper, runDir.path(), script))
         return false;
     const QStringList line = terminalCommandLine(terminal, {kPosixShell, wrapper});
     std::unique_ptr<QProcess> process = startProcess(line.first(), line.mid(1));
     if (!process)
         return false;
-    TerminalRun run(runDir.path(), *process);
-    ServicedWait wait([&] { return run.look(); }, sliceMs);
-    watchEnd(*process, wait);
+    RunState outcome = RunState::Running;
+    {
+        ConsoleRun run(*process, pipe);
+        outcome = run.wait();
+    }
     release(std::move(process));
-    if (run.outcome() == RunState::NeverStarted)
+    if (outcome == RunState::NeverStarted)
         return false;
     failure = LaunchFailure::None;
     return true;
@@ -159,10 +120,10 @@ bool runInTerminal(const QString &script, int sliceMs, LaunchFailure &failure) {
 
 } // namespace
 
-bool runScriptAndWait(const QString &script, int windowStyle, int sliceMs, LaunchFailure &failure) {
+bool runScriptAndWait(const QString &script, int windowStyle, LaunchFailure &failure) {
     if (windowStyle == kHiddenWindow)
-        return runHidden(script, sliceMs, failure);
-    return runInTerminal(script, sliceMs, failure);
+        return runHidden(script, failure);
+    return runInTerminal(script, failure);
 }
 
 } // namespace qm::detail

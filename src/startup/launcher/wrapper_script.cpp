@@ -2,45 +2,60 @@
 
 #include "startup/platform/shell_quote.h"
 
+#include <QList>
 #include <QStringList>
 
 namespace qm {
 
 QString wrapperScript(const QString &runDir, const QString &shell, const QString &script) {
-    // The pid is written through a temporary name so a half-written number is
-    // never read. Signals become an exit so that the EXIT trap runs.
+    const QString pipe = runDir + QLatin1Char('/') + QLatin1String(kEndPipeName);
+    // Ctrl+C and Ctrl+\ are meant for the program: the wrapper outlives them
+    // (a caught trap reverts to the default in the script, unlike an ignored one).
     const QStringList lines{
         QStringLiteral("#!/bin/sh"),
-        QStringLiteral("run=") + shellQuote(runDir),
-        QStringLiteral("trap 'touch \"$run/%1\"' EXIT").arg(QLatin1String(kDoneFileName)),
-        QStringLiteral("trap 'exit 129' HUP"),
-        QStringLiteral("trap 'exit 130' INT"),
-        QStringLiteral("trap 'exit 143' TERM"),
-        QStringLiteral("echo $$ > \"$run/%1.new\" && mv \"$run/%1.new\" \"$run/%1\"")
-            .arg(QLatin1String(kPidFileName)),
-        shellQuote(shell) + QLatin1Char(' ') + shellQuote(script),
+        QStringLiteral("exec 3>") + shellQuote(pipe),
+        QStringLiteral("echo \"$$ $PPID\" >&3"),
+        QStringLiteral("trap : INT QUIT"),
+        shellQuote(shell) + QLatin1Char(' ') + shellQuote(script) + QStringLiteral(" 3>&-"),
     };
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-qint64 parsePid(const QByteArray &content) {
-    const QByteArray text = content.trimmed();
-    if (!content.endsWith('\n') || text.isEmpty())
-        return 0;
-    bool ok = false;
-    const qint64 pid = text.toLongLong(&ok);
-    return ok && pid > 0 ? pid : 0;
+WrapperReport parseWrapperReport(const QByteArray &received) {
+    const qsizetype end = received.indexOf('\n');
+    if (end < 0)
+        return {};
+    const QList<QByteArray> words = received.left(end).split(' ');
+    if (words.size() != 2)
+        return {};
+    bool pidOk = false;
+    bool parentOk = false;
+    const qint64 pid = words[0].toLongLong(&pidOk);
+    const qint64 parent = words[1].toLongLong(&parentOk);
+    if (!pidOk || !parentOk || pid <= 0 || parent < 0)
+        return {};
+    return {pid, parent};
 }
 
 RunState judgeRun(const RunObservation &seen) {
-    if (seen.doneMarker)
+    if (seen.wrapperEnded)
         return RunState::Ended;
-    if (seen.pid > 0)
-        return seen.pidAlive ? RunState::Running : RunState::Ended;
+    // A terminal that started the wrapper itself dies (kill -9, a crash, its
+    // window killed: never a clean exit) with its console; one that exits
+    // cleanly has handed the command on.
+    if (seen.reported) {
+        const bool consoleGone =
+            seen.terminalExited && seen.terminalFailed && seen.terminalIsParent;
+        return consoleGone ? RunState::Ended : RunState::Running;
+    }
     if (!seen.terminalExited)
         return RunState::Running;
-    const qint64 grace = seen.terminalFailed ? kPidGraceAfterFailureMs : kPidGraceMs;
-    return seen.msSinceTerminalExit >= grace ? RunState::NeverStarted : RunState::Running;
+    return seen.msSinceTerminalExit >= reportGraceMs(seen.terminalFailed) ? RunState::NeverStarted
+                                                                          : RunState::Running;
+}
+
+qint64 reportGraceMs(bool terminalFailed) {
+    return terminalFailed ? kPidGraceAfterFailureMs : kPidGraceMs;
 }
 
 } // namespace qm

@@ -1,6 +1,7 @@
 // ShellAndWait without a display: style 0 runs the script bare, style 1 runs
 // it through a fake terminal that hands the command to the background and
 // exits at once, as terminals with a server process do.
+#include "fake_terminal.h"
 #include "startup/launcher/shell_and_wait.h"
 #include "startup/launcher/terminal.h"
 
@@ -24,6 +25,21 @@ double processCpuSeconds() {
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
+// Counts the timer events the program's event loop delivers while it lives.
+class TimerEventCount : public QObject {
+public:
+    TimerEventCount() { QCoreApplication::instance()->installEventFilter(this); }
+    ~TimerEventCount() override { QCoreApplication::instance()->removeEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::Timer)
+            ++count;
+        return false;
+    }
+};
+
 } // namespace
 
 class TestShellAndWait : public QObject {
@@ -34,43 +50,25 @@ public:
 
 private:
     QTemporaryDir config;
-    QTemporaryDir work;
+    qm::testing::FakeTerminalDir work;
 
-    QString path(const QString &name) const { return work.filePath(name); }
-
+    QString path(const QString &name) const { return work.path(name); }
     QString writeScript(const QString &name, const QByteArray &body) {
-        QFile file(path(name));
-        if (!file.open(QIODevice::WriteOnly))
-            return {};
-        file.write("#!/bin/bash\n" + body + "\n");
-        return file.fileName();
+        return work.writeScript(name, body);
     }
-
-    void useTerminal(const QByteArray &fakeBody) {
-        QFile fake(path("fake-term"));
-        QVERIFY(fake.open(QIODevice::WriteOnly));
-        fake.write("#!/bin/sh\n" + fakeBody + "\n");
-        fake.close();
-        QVERIFY(fake.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        QFile conf(terminalConfPath());
-        QVERIFY(conf.open(QIODevice::WriteOnly));
-        conf.write(fake.fileName().toUtf8() + "\n");
-    }
+    void useTerminal(const QByteArray &body) { work.useTerminal(body); }
 
 private slots:
-    void init() {
-        // Like a terminal server: start the command in the background, leave.
-        useTerminal(R"("$@" </dev/null >/dev/null 2>&1 & exit 0)");
-    }
+    void init() { useTerminal(qm::testing::kHandOffTerminal); }
 
     void missingScriptFailsAtOnce_data() {
         QTest::addColumn<QString>("script");
         QTest::addColumn<int>("style");
-        const QString missing = work.filePath("no-such.sh");
+        const QString missing = path("no-such.sh");
         QTest::newRow("missing, hidden") << missing << 0;
         QTest::newRow("missing, console") << missing << 1;
         QTest::newRow("empty") << QString() << 1;
-        QTest::newRow("a directory") << work.path() << 0;
+        QTest::newRow("a directory") << path(".") << 0;
     }
 
     void missingScriptFailsAtOnce() {
@@ -172,6 +170,31 @@ private slots:
         QVERIFY2(used < 0.25, qPrintable(QString::number(used) + " s of processor time"));
     }
 
+    // The end wakes the wait: no timer fires meanwhile, so nothing is polled.
+    void endIsSeenWithoutATimer_data() {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QByteArray>("terminal");
+        QTest::newRow("hidden") << 0 << QByteArray();
+        QTest::newRow("console, terminal hands off") << 1 << qm::testing::kHandOffTerminal;
+        QTest::newRow("console, terminal stays the parent") << 1 << qm::testing::kParentTerminal;
+    }
+
+    void endIsSeenWithoutATimer() {
+        QFETCH(int, style);
+        QFETCH(QByteArray, terminal);
+        if (!terminal.isEmpty())
+            useTerminal(terminal);
+        qputenv("QM_TERMINAL_PID", path("terminal-pid").toUtf8());
+        const QString finished = path("finished");
+        QFile::remove(finished);
+        const QString script =
+            writeScript("timeless.sh", "sleep 0.5; touch '" + finished.toUtf8() + "'");
+        TimerEventCount timers;
+        QVERIFY(ShellAndWait(script, style, 0));
+        QVERIFY(QFile::exists(finished));
+        QCOMPARE(timers.count, 0);
+    }
+
     void killedWrapperEndsWait() {
         // No done marker ever appears; the recorded pid going away ends the wait.
         const QString script = writeScript("orphan.sh", "kill -9 $PPID; sleep 0.2");
@@ -198,7 +221,7 @@ private slots:
     void noTerminalFound() {
         QFile::remove(terminalConfPath());
         const QByteArray savedPath = qgetenv("PATH");
-        qputenv("PATH", work.filePath("empty-bin").toUtf8());
+        qputenv("PATH", path("empty-bin").toUtf8());
         const QString script = writeScript("any.sh", "true");
         LaunchFailure console = LaunchFailure::None;
         const bool consoleRan = ShellAndWait(script, 1, 0, &console);

@@ -1,9 +1,13 @@
 // The wrapper that reports a console script's start and end, run for real
-// with /bin/sh, and the rules that decide when a run is over.
+// with /bin/sh against the launcher's pipe, and the rules that decide when a
+// run is over.
+#include "startup/launcher/end_pipe.h"
 #include "startup/launcher/wrapper_script.h"
 #include "startup/platform/shell_quote.h"
+#include "test_files.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -13,18 +17,65 @@
 #include <unistd.h>
 
 using namespace qm;
+using qm::detail::EndPipe;
 
 Q_DECLARE_METATYPE(qm::RunObservation)
 
+namespace {
+
+void writeFile(const QString &path, const QByteArray &text) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+// One wrapper run against the launcher's end of the pipe.
+struct WrapperRun {
+    QTemporaryDir run;
+    EndPipe pipe{run.filePath(kEndPipeName)};
+    QProcess wrapper;
+    QByteArray received;
+    bool closed = false;
+    pid_t pid = 0;
+
+    // `ownSession`: as under a terminal, where the wrapper leads a session.
+    void start(const QString &script, bool ownSession = true) {
+        QVERIFY(pipe.isValid());
+        writeFile(run.filePath("run.sh"), wrapperScript(run.path(), "/bin/bash", script).toUtf8());
+        if (ownSession)
+            wrapper.setChildProcessModifier([] { ::setsid(); });
+        wrapper.start("/bin/sh", {run.filePath("run.sh")});
+        QVERIFY(wrapper.waitForStarted(5000));
+        pid = static_cast<pid_t>(wrapper.processId());
+    }
+
+    WrapperReport report() {
+        const WrapperReport got = parseWrapperReport(received);
+        if (got.isValid())
+            pipe.dropOwnWriter();
+        return got;
+    }
+
+    // Reads until the report has arrived, then until the pipe closes or
+    // `ms` have passed; true when it closed.
+    bool waitClosed(int ms) {
+        QElapsedTimer clock;
+        clock.start();
+        do {
+            const bool drained = pipe.drain(received);
+            closed = report().isValid() && drained;
+            if (closed)
+                return true;
+            QTest::qWait(10);
+        } while (clock.elapsed() < ms);
+        return false;
+    }
+};
+
+} // namespace
+
 class TestWrapperScript : public QObject {
     Q_OBJECT
-
-private:
-    static void writeFile(const QString &path, const QByteArray &text) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
 
 private slots:
     void quotingSurvivesTheShell_data() {
@@ -47,88 +98,127 @@ private slots:
 
     void wrapperRunsHostileScriptPath() {
         QTemporaryDir work;
-        QTemporaryDir run;
         const QString scriptDir = work.filePath("it's $(touch pwned) dir");
         QVERIFY(QDir().mkpath(scriptDir));
         const QString script = scriptDir + "/Tamsorley.sh";
         writeFile(script, "echo ran > \"$(dirname \"$0\")/ran\"\nexit 3\n");
-        writeFile(run.filePath("run.sh"), wrapperScript(run.path(), "/bin/bash", script).toUtf8());
-
-        QProcess wrapper;
-        wrapper.setWorkingDirectory(work.path());
-        wrapper.start("/bin/sh", {run.filePath("run.sh")});
-        QVERIFY(wrapper.waitForStarted(5000));
-        const qint64 pid = wrapper.processId();
-        QVERIFY(wrapper.waitForFinished(5000));
+        WrapperRun w;
+        w.wrapper.setWorkingDirectory(work.path());
+        w.start(script);
+        QVERIFY(w.waitClosed(5000));
+        QCOMPARE(w.report().pid, qint64(w.pid));
+        QCOMPARE(w.report().parent, qint64(::getpid()));
         QVERIFY(QFile::exists(scriptDir + "/ran"));
         QVERIFY(!QFile::exists(work.filePath("pwned")));
-        QVERIFY(QFile::exists(run.filePath(kDoneFileName)));
-        QFile pidFile(run.filePath(kPidFileName));
-        QVERIFY(pidFile.open(QIODevice::ReadOnly));
-        QCOMPARE(parsePid(pidFile.readAll()), pid);
     }
 
-    void doneMarkerOnHangUp_data() {
+    // However the console goes away, the wrapper ends at once (not when the
+    // script would have) and the pipe tells the launcher.
+    void pipeClosesWhenTheConsoleGoes_data() {
         QTest::addColumn<int>("signal");
-        QTest::newRow("window closed (HUP)") << int(SIGHUP);
-        QTest::newRow("terminated") << int(SIGTERM);
+        QTest::addColumn<bool>("wholeGroup");
+        QTest::newRow("pty gone: the kernel hangs up the session leader") << int(SIGHUP) << false;
+        QTest::newRow("terminal hangs up the group") << int(SIGHUP) << true;
+        QTest::newRow("terminated") << int(SIGTERM) << true;
+        QTest::newRow("wrapper killed outright") << int(SIGKILL) << false;
     }
 
-    void doneMarkerOnHangUp() {
+    void pipeClosesWhenTheConsoleGoes() {
         QFETCH(int, signal);
-        QTemporaryDir run;
-        const QString script = run.filePath("slow.sh");
+        QFETCH(bool, wholeGroup);
+        QTemporaryDir work;
+        const QString script = work.filePath("slow.sh");
         writeFile(script, "sleep 30\n");
-        writeFile(run.filePath("run.sh"), wrapperScript(run.path(), "/bin/sh", script).toUtf8());
-
-        // In a session of its own, as under a terminal, so the group can be signalled.
-        QProcess wrapper;
-        wrapper.setChildProcessModifier([] { ::setsid(); });
-        wrapper.start("/bin/sh", {run.filePath("run.sh")});
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(run.filePath(kPidFileName)), 5000);
-        QVERIFY(!QFile::exists(run.filePath(kDoneFileName)));
-        // A terminal signals the whole group: the shell and the script alike.
-        QCOMPARE(::kill(-static_cast<pid_t>(wrapper.processId()), signal), 0);
-        QVERIFY(wrapper.waitForFinished(5000));
-        QVERIFY(QFile::exists(run.filePath(kDoneFileName)));
+        WrapperRun w;
+        w.start(script);
+        QTRY_VERIFY_WITH_TIMEOUT((w.pipe.drain(w.received), w.report().isValid()), 5000);
+        QVERIFY(!w.pipe.drain(w.received));
+        const pid_t pid = w.pid;
+        QCOMPARE(::kill(wholeGroup ? -pid : pid, signal), 0);
+        QVERIFY(w.waitClosed(5000));
+        QVERIFY(w.wrapper.waitForFinished(1000));
+        if (!wholeGroup)
+            ::kill(-pid, SIGKILL); // the launcher ends the rest; here the test does
     }
 
-    void pid_data() {
+    void leftoverDoesNotHoldThePipe() {
+        QTemporaryDir work;
+        const QString script = work.filePath("leaves.sh");
+        writeFile(script, "sleep 30 &\necho $! > '" + work.filePath("child").toUtf8() + "'\n");
+        WrapperRun w;
+        w.start(script);
+        QVERIFY(w.waitClosed(5000));
+        const pid_t child = qm::testing::fileBytes(work.filePath("child")).trimmed().toInt();
+        QVERIFY(child > 0);
+        QCOMPARE(::kill(child, 0), 0); // still running, yet the end was seen
+        ::kill(child, SIGKILL);
+    }
+
+    void interruptIsLeftToTheScript() {
+        // Ctrl+C signals the console's whole group; a script that carries on
+        // after it keeps its console, and the program under it gets the signal.
+        QTemporaryDir work;
+        const QString after = work.filePath("after");
+        const QString script = work.filePath("ctrlc.sh");
+        writeFile(script, "trap : INT\nsleep 30\necho carried on > '" + after.toUtf8() + "'\n");
+        WrapperRun w;
+        w.start(script);
+        QTRY_VERIFY_WITH_TIMEOUT((w.pipe.drain(w.received), w.report().isValid()), 5000);
+        QTest::qWait(200); // the script's trap is set
+        QCOMPARE(::kill(-w.pid, SIGINT), 0);
+        QVERIFY(w.waitClosed(5000));
+        QVERIFY(QFile::exists(after));
+    }
+
+    void report_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<qint64>("pid");
-        QTest::newRow("written") << QByteArray("4242\n") << qint64(4242);
-        QTest::newRow("half written") << QByteArray("42") << qint64(0);
-        QTest::newRow("empty") << QByteArray() << qint64(0);
-        QTest::newRow("garbage") << QByteArray("abc\n") << qint64(0);
-        QTest::newRow("negative") << QByteArray("-1\n") << qint64(0);
+        QTest::addColumn<qint64>("parent");
+        QTest::newRow("written") << QByteArray("4242 17\n") << qint64(4242) << qint64(17);
+        QTest::newRow("followed by more") << QByteArray("4242 17\nx") << qint64(4242) << qint64(17);
+        QTest::newRow("half written") << QByteArray("4242 1") << qint64(0) << qint64(0);
+        QTest::newRow("empty") << QByteArray() << qint64(0) << qint64(0);
+        QTest::newRow("garbage") << QByteArray("abc def\n") << qint64(0) << qint64(0);
+        QTest::newRow("pid only") << QByteArray("4242\n") << qint64(0) << qint64(0);
+        QTest::newRow("negative") << QByteArray("-1 3\n") << qint64(0) << qint64(0);
     }
 
-    void pid() {
+    void report() {
         QFETCH(QByteArray, content);
         QFETCH(qint64, pid);
-        QCOMPARE(parsePid(content), pid);
+        QFETCH(qint64, parent);
+        const WrapperReport got = parseWrapperReport(content);
+        QCOMPARE(got.pid, pid);
+        QCOMPARE(got.parent, parent);
+        QCOMPARE(got.isValid(), pid > 0);
     }
 
     void judge_data() {
         QTest::addColumn<RunObservation>("seen");
         QTest::addColumn<int>("state");
-        const auto seen = [](bool done, qint64 pid, bool alive, bool exited, bool failed,
+        const auto seen = [](bool reported, bool ended, bool exited, bool failed, bool parent,
                              qint64 ms) {
-            return RunObservation{done, pid, alive, exited, failed, ms};
+            return RunObservation{reported, ended, exited, failed, parent, ms};
         };
         const int running = int(RunState::Running);
         const int ended = int(RunState::Ended);
         const int never = int(RunState::NeverStarted);
-        QTest::newRow("starting") << seen(false, 0, false, false, false, 0) << running;
-        QTest::newRow("script running") << seen(false, 7, true, true, false, 60000) << running;
-        QTest::newRow("done marker") << seen(true, 7, true, false, false, 0) << ended;
-        QTest::newRow("pid gone without marker") << seen(false, 7, false, false, false, 0) << ended;
+        QTest::newRow("starting") << seen(false, false, false, false, false, 0) << running;
+        QTest::newRow("script running, server terminal gone")
+            << seen(true, false, true, false, false, 60000) << running;
+        QTest::newRow("pipe closed") << seen(true, true, false, false, false, 0) << ended;
+        QTest::newRow("terminal that ran the wrapper died")
+            << seen(true, false, true, true, true, 0) << ended;
+        QTest::newRow("terminal that ran the wrapper handed it on and left")
+            << seen(true, false, true, false, true, 0) << running;
+        QTest::newRow("a failed terminal that was not the wrapper's parent")
+            << seen(true, false, true, true, false, 0) << running;
         QTest::newRow("server still opening window")
-            << seen(false, 0, false, true, false, kPidGraceMs - 1) << running;
-        QTest::newRow("no pid long after terminal left")
-            << seen(false, 0, false, true, false, kPidGraceMs) << never;
+            << seen(false, false, true, false, false, kPidGraceMs - 1) << running;
+        QTest::newRow("no report long after terminal left")
+            << seen(false, false, true, false, false, kPidGraceMs) << never;
         QTest::newRow("terminal failed: short grace")
-            << seen(false, 0, false, true, true, kPidGraceAfterFailureMs) << never;
+            << seen(false, false, true, true, false, kPidGraceAfterFailureMs) << never;
     }
 
     void judge() {
