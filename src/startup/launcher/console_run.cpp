@@ -102,8 +102,17 @@ void ConsoleRun::judge() {
         endLeftovers();
 }
 
+QList<qint64> ConsoleRun::leftovers() const {
+    QList<qint64> left = processesLedBy(report.pid);
+    // A wrapper that has closed the pipe is exiting: the kernel closes its
+    // files a moment before it shows as a zombie.
+    if (seen.wrapperEnded)
+        left.removeAll(report.pid);
+    return left;
+}
+
 void ConsoleRun::endLeftovers() {
-    const QList<qint64> left = processesLedBy(report.pid);
+    const QList<qint64> left = leftovers();
     if (left.isEmpty()) {
         serviced.finish();
         return;
@@ -117,7 +126,7 @@ void ConsoleRun::endLeftovers() {
 }
 
 void ConsoleRun::leftoverStep() {
-    const QList<qint64> left = processesLedBy(report.pid);
+    const QList<qint64> left = leftovers();
     if (left.isEmpty() || sinceEnding.elapsed() >= kGiveUpMs) {
         leftoverTimer.stop();
         serviced.finish();

@@ -32,6 +32,7 @@ private:
     void terminalFinished();
     void reportGraceOver();
     void judge();
+    QList<qint64> leftovers() const;
     void endLeftovers();
     void leftoverStep();
 
