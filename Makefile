@@ -10,14 +10,15 @@ JOBS        ?= $(shell nproc)
 BUILD_PACKAGES   := build-essential cmake ninja-build pkg-config \
                     qt6-base-dev qt6-base-dev-tools libqscintilla2-qt6-dev
 # Running it for what it is for: 编译+运行 needs a JDK and a terminal, the
-# console a font with Chinese characters.
-RUN_PACKAGES     := default-jdk xterm fonts-wqy-microhei
+# console a Latin monospace font and one with Chinese characters.
+RUN_PACKAGES     := default-jdk xterm fonts-dejavu-core fonts-wqy-microhei
 # Making the Debian package: dpkg-shlibdeps, and `file`, which CPack uses to find binaries.
 PACKAGE_PACKAGES := dpkg-dev file
-# Only the tests: X for the end-to-end runs, the format check, benchmarks,
+# Only the tests: X for the end-to-end runs (and xcb to close a window as a
+# window manager would), the Chinese locale, the format check, benchmarks,
 # screenshots, and Debian's checks of the package.
-TEST_PACKAGES    := xvfb xauth xdotool x11-utils clang-format libbenchmark-dev imagemagick \
-                    lintian appstream desktop-file-utils
+TEST_PACKAGES    := xvfb xauth xdotool x11-utils libxcb1-dev locales clang-format \
+                    libbenchmark-dev imagemagick lintian appstream desktop-file-utils
 FUZZ_PACKAGES    := clang libclang-rt-14-dev
 
 CONFIGURE = cmake -S . -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -82,11 +82,15 @@ QStringList knownTerminalNames() {
 QStringList terminalOptions(const QString &name, const QString &title) {
     const TerminalFlags *flags = flagsFor(name);
     QStringList options;
-    // xterm's default bitmap font has no Chinese glyphs; its FreeType path
-    // falls back to an installed CJK font.
+    // xterm's default bitmap font has no Chinese glyphs, so it draws with
+    // FreeType. A plain "Monospace" resolves to the CJK font under a Chinese
+    // locale, whose Latin letters are wide and push javac's ^ off its column:
+    // the language picks a Latin face for the cells and the CJK face for wide
+    // characters, whatever the locale.
     if (name == QLatin1String("xterm"))
-        options << QStringLiteral("-fa") << QStringLiteral("Monospace") << QStringLiteral("-fs")
-                << QStringLiteral("11");
+        options << QStringLiteral("-fa") << QStringLiteral("Monospace:lang=en")
+                << QStringLiteral("-fd") << QStringLiteral("Monospace:lang=zh-cn")
+                << QStringLiteral("-fs") << QStringLiteral("11");
     if (flags->ownProcess)
         options << QLatin1String(flags->ownProcess);
     if (flags->title)

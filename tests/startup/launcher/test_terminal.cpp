@@ -26,8 +26,11 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("expected");
         const QString t = QStringLiteral("Tamsorley.sh");
-        QTest::newRow("xterm with a font that has Chinese glyphs")
-            << "xterm" << QStringList{"-fa", "Monospace", "-fs", "11", "-T", t, "-e"};
+        QTest::newRow("xterm: Latin cells, Chinese wide characters")
+            << "xterm"
+            << QStringList{
+                   "-fa", "Monospace:lang=en", "-fd", "Monospace:lang=zh-cn", "-fs", "11", "-T", t,
+                   "-e"};
         QTest::newRow("konsole") << "konsole" << QStringList{"--separate", "-e"};
         QTest::newRow("gnome: waits, title before --")
             << "gnome-terminal" << QStringList{"--wait", "--title", t, "--"};
@@ -75,7 +78,11 @@ private slots:
         QTest::newRow("GNOME's wrapper takes xterm flags")
             << "gnome-terminal.wrapper" << QStringList{"-T", "t", "-e"};
         QTest::newRow("lxterm script passes xterm options on")
-            << "lxterm" << QStringList{"-fa", "Monospace", "-fs", "11", "-T", "t", "-e"};
+            << "lxterm" << QStringList{"-fa", "Monospace:lang=en",
+                                       "-fd", "Monospace:lang=zh-cn",
+                                       "-fs", "11",
+                                       "-T",  "t",
+                                       "-e"};
     }
 
     void alternativeIsResolved() {
@@ -108,10 +115,17 @@ private slots:
                                             << "myterm" << QStringList{"$HOME;rm"};
         QTest::newRow("missing program falls back to detection")
             << "nosuchterm -e"
-            << "xterm" << QStringList{"-fa", "Monospace", "-fs", "11", "-T", "t", "-e"};
-        QTest::newRow("only comments")
-            << "# nothing"
-            << "xterm" << QStringList{"-fa", "Monospace", "-fs", "11", "-T", "t", "-e"};
+            << "xterm" << QStringList{"-fa", "Monospace:lang=en",
+                                      "-fd", "Monospace:lang=zh-cn",
+                                      "-fs", "11",
+                                      "-T",  "t",
+                                      "-e"};
+        QTest::newRow("only comments") << "# nothing"
+                                       << "xterm" << QStringList{"-fa", "Monospace:lang=en",
+                                                                 "-fd", "Monospace:lang=zh-cn",
+                                                                 "-fs", "11",
+                                                                 "-T",  "t",
+                                                                 "-e"};
     }
 
     void confLine() {
@@ -129,8 +143,9 @@ private slots:
     void commandFollowsOptions() {
         const Terminal xterm{QStringLiteral("/usr/bin/xterm"), terminalOptions("xterm", "a b.sh")};
         QCOMPARE(terminalCommandLine(xterm, {"/bin/sh", "/run/x/run.sh"}),
-                 (QStringList{"/usr/bin/xterm", "-fa", "Monospace", "-fs", "11", "-T", "a b.sh",
-                              "-e", "/bin/sh", "/run/x/run.sh"}));
+                 (QStringList{"/usr/bin/xterm", "-fa", "Monospace:lang=en", "-fd",
+                              "Monospace:lang=zh-cn", "-fs", "11", "-T", "a b.sh", "-e", "/bin/sh",
+                              "/run/x/run.sh"}));
     }
 };
 
