@@ -1,8 +1,8 @@
 #include "startup/launcher/process_group.h"
 
-#include <QDir>
-#include <QFile>
-
+#include <cstdio>
+#include <dirent.h>
+#include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -31,22 +31,41 @@ std::optional<ProcessStat> parseProcessStat(const QByteArray &line) {
     return stat;
 }
 
+namespace {
+
+// One stat line, read with plain system calls: the scan runs as the console
+// ends, and Qt's file classes made it cost milliseconds.
+QByteArray readStat(const char *pid) {
+    char path[64];
+    std::snprintf(path, sizeof path, "/proc/%s/stat", pid);
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return {};
+    char buffer[512];
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    ::close(fd);
+    return got > 0 ? QByteArray(buffer, got) : QByteArray();
+}
+
+} // namespace
+
 QList<qint64> processesLedBy(qint64 leader) {
     QList<qint64> found;
     // Never the program's own group or session, whatever a terminal reported.
     if (leader <= 0 || leader == ::getpgrp() || leader == ::getsid(0))
         return found;
-    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
-    for (const QString &entry : entries) {
-        if (!entry.front().isDigit())
+    DIR *proc = ::opendir("/proc");
+    if (!proc)
+        return found;
+    while (const dirent *entry = ::readdir(proc)) {
+        if (entry->d_name[0] < '0' || entry->d_name[0] > '9')
             continue;
-        QFile file(QStringLiteral("/proc/") + entry + QStringLiteral("/stat"));
-        if (!file.open(QIODevice::ReadOnly))
-            continue; // ended meanwhile
-        const std::optional<ProcessStat> stat = parseProcessStat(file.readAll());
+        // A process that ended meanwhile has no stat to read.
+        const std::optional<ProcessStat> stat = parseProcessStat(readStat(entry->d_name));
         if (stat && stat->isAlive() && (stat->group == leader || stat->session == leader))
             found << stat->pid;
     }
+    ::closedir(proc);
     return found;
 }
 
