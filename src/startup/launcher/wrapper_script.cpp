@@ -55,7 +55,7 @@ RunState judgeRun(const RunObservation &seen) {
 }
 
 qint64 reportGraceMs(bool terminalFailed) {
-    return terminalFailed ? kPidGraceAfterFailureMs : kPidGraceMs;
+    return terminalFailed ? kReportGraceAfterFailureMs : kReportGraceMs;
 }
 
 } // namespace qm

@@ -50,8 +50,8 @@ enum class RunState { Running, Ended, NeverStarted };
 
 // Longest wait for the report after the terminal has exited: cleanly (its
 // server may still be opening the window) and after a failure.
-inline constexpr qint64 kPidGraceMs = 10000;
-inline constexpr qint64 kPidGraceAfterFailureMs = 1000;
+inline constexpr qint64 kReportGraceMs = 10000;
+inline constexpr qint64 kReportGraceAfterFailureMs = 1000;
 
 RunState judgeRun(const RunObservation &seen);
 

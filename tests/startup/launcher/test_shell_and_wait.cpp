@@ -196,7 +196,7 @@ private slots:
     }
 
     void killedWrapperEndsWait() {
-        // No done marker ever appears; the recorded pid going away ends the wait.
+        // The kernel closes a killed wrapper's pipe: that alone ends the wait.
         const QString script = writeScript("orphan.sh", "kill -9 $PPID; sleep 0.2");
         QElapsedTimer clock;
         clock.start();

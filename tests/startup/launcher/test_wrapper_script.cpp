@@ -214,11 +214,11 @@ private slots:
         QTest::newRow("a failed terminal that was not the wrapper's parent")
             << seen(true, false, true, true, false, 0) << running;
         QTest::newRow("server still opening window")
-            << seen(false, false, true, false, false, kPidGraceMs - 1) << running;
+            << seen(false, false, true, false, false, kReportGraceMs - 1) << running;
         QTest::newRow("no report long after terminal left")
-            << seen(false, false, true, false, false, kPidGraceMs) << never;
+            << seen(false, false, true, false, false, kReportGraceMs) << never;
         QTest::newRow("terminal failed: short grace")
-            << seen(false, false, true, true, false, kPidGraceAfterFailureMs) << never;
+            << seen(false, false, true, true, false, kReportGraceAfterFailureMs) << never;
     }
 
     void judge() {
