@@ -37,7 +37,7 @@ namespace {
 // ends, and Qt's file classes made it cost milliseconds.
 QByteArray readStat(const char *pid) {
     char path[64];
-    std::snprintf(path, sizeof path, "/proc/%s/stat", pid);
+    std::snprintf(path, sizeof path, "/proc/%.20s/stat", pid); // pids are short
     const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return {};
