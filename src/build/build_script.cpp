@@ -2,6 +2,7 @@
 
 #include "startup/platform/shell_quote.h"
 
+#include <QStringDecoder>
 #include <QStringEncoder>
 
 namespace qm::build {
@@ -12,6 +13,7 @@ const QString kCompiling = QStringLiteral("------------编译中...------------"
 const QString kFinished = QStringLiteral("----------编译+运行完成----------");
 const QString kPressAnyKey = QStringLiteral("请按任意键继续. . .");
 const QString kSkipRunLabel = QStringLiteral("done");
+const QString kJavacOutput = QStringLiteral("javac-output.txt");
 
 } // namespace
 
@@ -21,10 +23,14 @@ QStringList batchScriptLines(const QString &path, const QString &name, BuildKind
         path.left(2),
         QStringLiteral("cd ") + path + QStringLiteral("\\ClassFiles"),
         QStringLiteral("echo ") + kCompiling,
-        QStringLiteral("javac ") + name + QStringLiteral(".java"),
+        // The command interpreter has no tee: javac writes into the file, which
+        // the console then shows, and its status is kept before anything resets it.
+        QStringLiteral("javac ") + name + QStringLiteral(".java > ") + kJavacOutput +
+            QStringLiteral(" 2>&1"),
+        QStringLiteral("set compiled=%ERRORLEVEL%"),
+        QStringLiteral("type ") + kJavacOutput,
         QStringLiteral("echo ") + kFinished,
-        // echo leaves ERRORLEVEL as javac set it, so the test may follow the message.
-        QStringLiteral("if errorlevel 1 goto ") + kSkipRunLabel,
+        QStringLiteral("if not \"%compiled%\"==\"0\" goto ") + kSkipRunLabel,
     };
     if (CompType == BuildKind::StandardProgram)
         lines << QStringLiteral("java ") + name;
@@ -41,8 +47,10 @@ QStringList posixScriptLines(const QString &buildDirectory, const QString &name,
         QStringLiteral("cd ") + shellQuote(buildDirectory),
         QStringLiteral("echo ") + shellQuote(kCompiling),
         // The copy is written in UTF-8 whatever the locale says.
-        QStringLiteral("javac -encoding UTF-8 ") + shellQuote(name + QStringLiteral(".java")),
-        QStringLiteral("compiled=$?"),
+        // The console shows javac's output while a copy goes to the editor.
+        QStringLiteral("javac -encoding UTF-8 ") + shellQuote(name + QStringLiteral(".java")) +
+            QStringLiteral(" 2>&1 | tee ") + kJavacOutput,
+        QStringLiteral("compiled=${PIPESTATUS[0]}"),
         QStringLiteral("echo ") + shellQuote(kFinished),
     };
     const QString run =
@@ -61,6 +69,17 @@ QStringList appletPageLines(const QString &name, qint16 ApHeight, qint16 ApWidth
                         QStringLiteral(" ") + QStringLiteral("width=") + QString::number(ApWidth) +
                         QStringLiteral(">");
     return {QStringLiteral("<html>"), tag, QStringLiteral("</applet>"), QStringLiteral("</html>")};
+}
+
+QString javacOutputFileName() {
+    return kJavacOutput;
+}
+
+QString toolOutputText(const QByteArray &bytes, platform::ScriptKind kind) {
+    if (kind == platform::ScriptKind::Posix)
+        return QString::fromUtf8(bytes);
+    QStringDecoder decode(QStringConverter::System);
+    return decode(bytes);
 }
 
 QString scriptFileName(platform::ScriptKind kind) {

@@ -24,6 +24,14 @@ QStringList posixScriptLines(const QString &buildDirectory, const QString &name,
 // The four lines of the page that embeds the applet `name`.
 QStringList appletPageLines(const QString &name, qint16 ApHeight, qint16 ApWidth);
 
+// The file in the build directory that keeps what javac printed, for the
+// editor's marks once the console has closed.
+QString javacOutputFileName();
+
+// What a tool printed into a file: UTF-8 for bash, the system's code page
+// for the command interpreter.
+QString toolOutputText(const QByteArray &bytes, platform::ScriptKind kind);
+
 // The file name of the script this system runs.
 QString scriptFileName(platform::ScriptKind kind);
 

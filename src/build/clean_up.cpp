@@ -1,5 +1,7 @@
 #include "build/clean_up.h"
 
+#include "build/build_script.h"
+
 namespace qm::build {
 
 bool nameIsConfined(const QString &name) {
@@ -21,6 +23,7 @@ QStringList filesToDelete(const QString &buildDirectory, const QString &name,
         files << buildDirectory + name + QStringLiteral(".java");
         files << buildDirectory + name + QStringLiteral(".HTML");
     }
+    files << buildDirectory + javacOutputFileName();
     return files;
 }
 

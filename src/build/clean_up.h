@@ -13,8 +13,8 @@ bool nameIsConfined(const QString &name);
 
 // The files to delete, in order: the class files of the first `ClassCount`
 // scanned names unless `Class` is not 0 (empty and unconfined names are
-// skipped), then the source copy, then the applet page. `buildDirectory`
-// ends with a separator.
+// skipped), then the source copy, the applet page and javac's output.
+// `buildDirectory` ends with a separator.
 QStringList filesToDelete(const QString &buildDirectory, const QString &name,
                           const QStringList &ClassNames, int ClassCount, qint16 Class);
 

@@ -62,6 +62,20 @@ void cleanUp(const QString &name, const AfterRunValues &after) {
     }
 }
 
+// What javac printed, taken from the directory the script ran in, which the
+// clean-up's Path may no longer name.
+BuildResult takeJavacOutput(const QString &Path, BuildOutcome outcome) {
+    BuildResult result{outcome};
+    QFile file(buildDirectory(Path) + javacOutputFileName());
+    if (outcome == BuildOutcome::Ran && file.open(QIODevice::ReadOnly)) {
+        result.javacOutput = toolOutputText(file.readAll(), platform::scriptKind());
+        result.javacOutputRead = file.error() == QFileDevice::NoError;
+        file.close();
+    }
+    file.remove();
+    return result;
+}
+
 } // namespace
 
 QString buildDirectory(const QString &Path) {
@@ -79,11 +93,13 @@ BuildResult Comp(const BuildRequest &request, const std::function<AfterRunValues
     LaunchFailure failure = LaunchFailure::None;
     const bool ran = ShellAndWait(script, kNormalWindow, 0, &failure);
 
+    BuildOutcome outcome = BuildOutcome::Ran;
+    if (!ran)
+        outcome = failure == LaunchFailure::NoTerminal ? BuildOutcome::NoTerminal
+                                                       : BuildOutcome::NotStarted;
+    BuildResult result = takeJavacOutput(request.Path, outcome);
     cleanUp(request.fileName, afterRun ? afterRun() : AfterRunValues{request.Path});
-    if (ran)
-        return {BuildOutcome::Ran};
-    return {failure == LaunchFailure::NoTerminal ? BuildOutcome::NoTerminal
-                                                 : BuildOutcome::NotStarted};
+    return result;
 }
 
 QString noTerminalTitle() {

@@ -40,6 +40,9 @@ enum class BuildOutcome {
 struct BuildResult {
     BuildOutcome outcome = BuildOutcome::NotStarted;
     QString javacOutput; // what javac printed, kept for the editor; "" when it did not run
+    // Whether javac's output was there to read. A nested build removes the
+    // shared file before the outer one reads it: then nothing is known.
+    bool javacOutputRead = false;
 };
 
 // The build directory of `Path`, "~/" expanded, ending with a separator.

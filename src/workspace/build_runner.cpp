@@ -1,8 +1,10 @@
 #include "workspace/build_runner.h"
 
 #include "build/comp.h"
+#include "build/javac_diagnostics.h"
 #include "settings/settings.h"
 #include "startup/controls/prompter.h"
+#include "workspace/diagnostic_marks.h"
 #include "workspace/main_form.h"
 #include "workspace/workspace_state.h"
 
@@ -15,7 +17,7 @@ namespace qm {
 BuildRunner::BuildRunner(QWidget *owner, ProgramState &programState, const MainForm &controls,
                          const WorkspaceState &workspaceState, Prompter &prompts)
     : QObject(owner), window(owner), state(programState), form(controls), workspace(workspaceState),
-      prompter(prompts) {}
+      prompter(prompts), diagnostics(new DiagnosticMarks(controls.Txt_edit)) {}
 
 void BuildRunner::Comp() {
     const RunValues &run = state.run;
@@ -27,8 +29,15 @@ void BuildRunner::Comp() {
         return build::AfterRunValues{state.settings.Path, state.settings.Class,
                                      workspace.ClassNames, workspace.ClassCount};
     };
-    if (build::Comp(request, afterRun).outcome == build::BuildOutcome::NoTerminal)
+    diagnostics->clear();
+    const build::BuildResult result = build::Comp(request, afterRun);
+    if (result.outcome == build::BuildOutcome::NoTerminal)
         prompter.showError(window, build::noTerminalTitle(), build::noTerminalText());
+    // Marks point at lines of the compiled text; after an edit during the run
+    // they could point anywhere.
+    if (result.javacOutputRead && form.Txt_edit->text() == request.sourceText)
+        diagnostics->show(build::parseJavacDiagnostics(result.javacOutput,
+                                                       request.fileName + QStringLiteral(".java")));
 }
 
 } // namespace qm

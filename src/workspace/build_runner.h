@@ -1,6 +1,7 @@
 #pragma once
-// "编译+运行": hands the editor's text to the build and reports the one
-// failure the user must hear about, a missing terminal.
+// "编译+运行": hands the editor's text to the build, reports the one
+// failure the user must hear about, a missing terminal, and once the console
+// has closed shows javac's errors and warnings in the editor.
 
 #include <QObject>
 
@@ -10,6 +11,7 @@ struct ProgramState;
 struct MainForm;
 struct WorkspaceState;
 class Prompter;
+class DiagnosticMarks;
 
 class BuildRunner : public QObject {
     Q_OBJECT
@@ -19,12 +21,15 @@ public:
 
     void Comp();
 
+    const DiagnosticMarks &marks() const { return *diagnostics; }
+
 private:
     QWidget *window;
     ProgramState &state;
     const MainForm &form;
     const WorkspaceState &workspace;
     Prompter &prompter;
+    DiagnosticMarks *diagnostics = nullptr;
 };
 
 } // namespace qm

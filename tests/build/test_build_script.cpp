@@ -24,20 +24,25 @@ private slots:
             "D:\r\n"
             "cd D:\\MyJava\\ClassFiles\r\n"
             "echo ------------\xe7\xbc\x96\xe8\xaf\x91\xe4\xb8\xad...------------\r\n";
-        const QByteArray done = "echo ----------\xe7\xbc\x96\xe8\xaf\x91+\xe8\xbf\x90\xe8\xa1\x8c"
+        // javac's status is kept before "type" shows its output.
+        const QByteArray done = "set compiled=%ERRORLEVEL%\r\n"
+                                "type javac-output.txt\r\n"
+                                "echo ----------\xe7\xbc\x96\xe8\xaf\x91+\xe8\xbf\x90\xe8\xa1\x8c"
                                 "\xe5\xae\x8c\xe6\x88\x90----------\r\n"
-                                "if errorlevel 1 goto done\r\n";
+                                "if not \"%compiled%\"==\"0\" goto done\r\n";
         const QByteArray tail = ":done\r\npause\r\n";
         QTest::newRow("standard") << "D:\\MyJava"
                                   << "Hello" << 0
-                                  << head + "javac Hello.java\r\n" + done + "java Hello\r\n" + tail;
+                                  << head + "javac Hello.java > javac-output.txt 2>&1\r\n" + done +
+                                         "java Hello\r\n" + tail;
         QTest::newRow("applet") << "D:\\MyJava"
                                 << "Hello" << 1
-                                << head + "javac Hello.java\r\n" + done +
+                                << head + "javac Hello.java > javac-output.txt 2>&1\r\n" + done +
                                        "appletviewer Hello.HTML\r\n" + tail;
         QTest::newRow("empty name")
             << "D:\\MyJava"
-            << "" << 0 << head + "javac .java\r\n" + done + "java \r\n" + tail;
+            << "" << 0
+            << head + "javac .java > javac-output.txt 2>&1\r\n" + done + "java \r\n" + tail;
     }
 
     void batchBytes() {
@@ -71,8 +76,8 @@ private slots:
             "#!/bin/bash",
             "cd '/home/u/MyJava/ClassFiles'",
             "echo '------------编译中...------------'",
-            "javac -encoding UTF-8 'Hello.java'",
-            "compiled=$?",
+            "javac -encoding UTF-8 'Hello.java' 2>&1 | tee javac-output.txt",
+            "compiled=${PIPESTATUS[0]}",
             "echo '----------编译+运行完成----------'",
             runLine,
             "echo -n '请按任意键继续. . .'",
@@ -133,24 +138,25 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("expected");
         const QString d = "/b/ClassFiles/";
+        const QString out = d + "javac-output.txt";
         QTest::newRow("scanned names in order")
             << QStringList{"Shape", "Hello"} << 2 << 0 << "Hello"
-            << QStringList{d + "Shape.class", d + "Hello.class", d + "Hello.java",
-                           d + "Hello.HTML"};
+            << QStringList{d + "Shape.class", d + "Hello.class", d + "Hello.java", d + "Hello.HTML",
+                           out};
         QTest::newRow("kept classes") << QStringList{"Shape", "Hello"} << 2 << 1 << "Hello"
-                                      << QStringList{d + "Hello.java", d + "Hello.HTML"};
+                                      << QStringList{d + "Hello.java", d + "Hello.HTML", out};
         QTest::newRow("any non-zero keeps") << QStringList{"Hello"} << 1 << -1 << "Hello"
-                                            << QStringList{d + "Hello.java", d + "Hello.HTML"};
+                                            << QStringList{d + "Hello.java", d + "Hello.HTML", out};
         QTest::newRow("empty and unreached entries")
             << QStringList{"", "A"} << 4 << 0 << "A"
-            << QStringList{d + "A.class", d + "A.java", d + "A.HTML"};
+            << QStringList{d + "A.class", d + "A.java", d + "A.HTML", out};
         QTest::newRow("names leaving the directory")
             << QStringList{"../../x", "a\\b", ".", "..", "ok"} << 5 << 0 << "ok"
-            << QStringList{d + "ok.class", d + "ok.java", d + "ok.HTML"};
+            << QStringList{d + "ok.class", d + "ok.java", d + "ok.HTML", out};
         QTest::newRow("empty file name")
-            << QStringList{} << 0 << 0 << "" << QStringList{d + ".java", d + ".HTML"};
+            << QStringList{} << 0 << 0 << "" << QStringList{d + ".java", d + ".HTML", out};
         QTest::newRow("unconfined file name")
-            << QStringList{"Hello"} << 1 << 0 << "../Hello" << QStringList{d + "Hello.class"};
+            << QStringList{"Hello"} << 1 << 0 << "../Hello" << QStringList{d + "Hello.class", out};
     }
 
     void deletionList() {

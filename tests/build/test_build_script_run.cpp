@@ -15,13 +15,21 @@ using qm::BuildKind;
 
 namespace {
 
+// What the stand-in for javac prints, on both of its outputs, as javac does.
+const QByteArray kJavacSays = "Hello.java:3: 错误: 找不到符号\n";
+const QByteArray kJavacCounts = "1 个错误\n";
+
 // Logs its name, working directory and arguments, NUL-separated.
 void writeFakeTool(const QString &directory, const QString &tool, int status) {
     const QString path = directory + "/" + tool;
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
+    const QByteArray says = tool == "javac"
+                                ? "printf '" + kJavacSays + "' >&2\nprintf '" + kJavacCounts + "'\n"
+                                : QByteArray();
     file.write("#!/bin/bash\nprintf '%s\\0' " + tool.toUtf8() +
-               " \"$PWD\" \"$@\" >> \"$TOOL_LOG\"\nexit " + QByteArray::number(status) + "\n");
+               " \"$PWD\" \"$@\" >> \"$TOOL_LOG\"\n" + says + "exit " + QByteArray::number(status) +
+               "\n");
     file.close();
     QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner);
 }
@@ -96,6 +104,7 @@ private slots:
         QCOMPARE(bash.exitCode(), 0);
 
         QStringList expected{"javac", buildDir, "-encoding", "UTF-8", name + ".java"};
+        // The program runs only when javac's own status says it compiled, not tee's.
         if (javacStatus == 0 && compType == 0)
             expected << "java" << buildDir << name;
         if (javacStatus == 0 && compType == 1)
@@ -111,6 +120,11 @@ private slots:
         const qsizetype finished = output.indexOf("----------编译+运行完成----------");
         QVERIFY(compiling >= 0 && finished > compiling);
         QVERIFY(output.endsWith("请按任意键继续. . ."));
+        // javac's output shows in the console and is kept in the build directory.
+        QVERIFY(output.contains(QString::fromUtf8(kJavacSays + kJavacCounts)));
+        QFile kept(buildDir + "/" + javacOutputFileName());
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), kJavacSays + kJavacCounts);
 
         QDirIterator it(root.path(), {"INJ*"}, QDir::Files, QDirIterator::Subdirectories);
         const QString injected = it.hasNext() ? it.next() : QString();

@@ -3,6 +3,7 @@
 
 #include "build/build_script.h"
 #include "build/comp.h"
+#include "startup/launcher/terminal.h"
 #include "test_files.h"
 
 #include <QDir>
@@ -148,7 +149,50 @@ private slots:
         QCOMPARE(qm::testing::fileBytes(target), QByteArray("not the build's to change"));
     }
 
+    void javacOutputReachesTheCaller() {
+        // A terminal that runs the console's script in place, and a javac
+        // that complains on both of its outputs and fails.
+        const QString bin = home.filePath("tools-bin");
+        QVERIFY(QDir().mkpath(bin));
+        writeExecutable(bin + "/terminal", "\"$@\" </dev/null >/dev/null 2>&1");
+        writeExecutable(bin + "/javac",
+                        "echo 'Hello.java:2: error: x' >&2; echo '1 error'; exit 1");
+        writeExecutable(bin + "/java", "touch ran");
+        QVERIFY(QDir().mkpath(QFileInfo(qm::terminalConfPath()).path()));
+        QVERIFY(qm::testing::writeBytes(qm::terminalConfPath(), (bin + "/terminal\n").toUtf8()));
+        const QByteArray savedPath = qgetenv("PATH");
+        qputenv("PATH", (bin + ":/usr/bin:/bin").toUtf8());
+
+        const BuildResult result = Comp(BuildRequest{kPath, "class Hello {", "Hello"}, nullptr);
+
+        qputenv("PATH", savedPath);
+        QFile::remove(qm::terminalConfPath());
+        QCOMPARE(result.outcome, BuildOutcome::Ran);
+        QVERIFY(result.javacOutputRead);
+        QCOMPARE(result.javacOutput, QStringLiteral("Hello.java:2: error: x\n1 error\n"));
+        QVERIFY(!QFile::exists(buildDir() + "ran"));
+        QCOMPARE(buildFiles(), QStringList{"Tamsorley.sh"});
+    }
+
+    void noRunLeavesNoOutput() {
+        touch(buildDirCreated() + javacOutputFileName(), "left by an earlier run");
+        const BuildResult result = Comp(BuildRequest{kPath, "", "Hello"}, nullptr);
+        QCOMPARE(result.outcome, BuildOutcome::NoTerminal);
+        QVERIFY(!result.javacOutputRead);
+        QCOMPARE(result.javacOutput, QString());
+        QCOMPARE(buildFiles(), QStringList{"Tamsorley.sh"});
+    }
+
 private:
+    static void writeExecutable(const QString &path, const QByteArray &body) {
+        QVERIFY(qm::testing::writeBytes(path, "#!/bin/sh\n" + body + "\n"));
+        QVERIFY(
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+    QString buildDirCreated() const {
+        QDir().mkpath(buildDir());
+        return buildDir();
+    }
     QString buildDir() const { return home.filePath("My Java/ClassFiles/"); }
     QStringList buildFiles() const {
         return QDir(buildDir()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
