@@ -3,6 +3,7 @@
 #include "resources/resources.h"
 #include "startup/controls/named.h"
 #include "startup/controls/skin_button.h"
+#include "workspace/editor_setup.h"
 
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -83,11 +84,11 @@ QsciScintilla *editor(QWidget *parent) {
     e->setFont(fixedFont());
     e->setMarginType(0, QsciScintilla::NumberMargin);
     e->setMarginLineNumbers(0, true);
-    e->setMarginWidth(0, QStringLiteral("0000"));
     e->setMarginsFont(fixedFont());
     e->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     e->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     e->setWrapMode(QsciScintilla::WrapNone);
+    setUpEditing(e);
     return e;
 }
 

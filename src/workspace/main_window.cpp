@@ -10,6 +10,7 @@
 #include "workspace/class_scan.h"
 #include "workspace/dropped_file.h"
 #include "workspace/main_layout.h"
+#include "workspace/open_start.h"
 #include "workspace/source_keeper.h"
 
 #include <QCloseEvent>
@@ -62,7 +63,8 @@ Frm_java::Frm_java(ProgramState &programState, MainWindowServices given, QWidget
         services.prompter = ownPrompter.get();
     }
     if (!services.chooser) {
-        ownChooser = std::make_unique<DialogOpenFileChooser>();
+        ownChooser = std::make_unique<DialogOpenFileChooser>(
+            [this] { return openDialogStart(mainForm.Txt_table->text(), state.settings.Path); });
         services.chooser = ownChooser.get();
     }
     if (!services.openUrl)
@@ -73,6 +75,7 @@ Frm_java::Frm_java(ProgramState &programState, MainWindowServices given, QWidget
     buildRunner = new BuildRunner(this, state, mainForm, workspaceState, *services.prompter);
     wire();
     acceptFileDrops();
+    wireKeys();
 }
 
 Frm_java::~Frm_java() = default;

@@ -18,6 +18,8 @@ class Prompter;
 class OpenFileChooser;
 class SourceKeeper;
 class BuildRunner;
+class FindBar;
+class LineJumpBar;
 
 // What the main window asks of the outside world; tests substitute their own.
 struct MainWindowServices {
@@ -54,6 +56,7 @@ private:
     void wire();
     void acceptFileDrops();
     bool fileDragged(QDropEvent *event);
+    void wireKeys();
     void applyLayout();
     void editorChanged();
     void directoryChanged();
@@ -71,6 +74,8 @@ private:
     WorkspaceState workspaceState;
     SourceKeeper *sourceKeeper = nullptr;
     BuildRunner *buildRunner = nullptr;
+    FindBar *findBar = nullptr;
+    LineJumpBar *lineJumpBar = nullptr;
     QPointer<QWidget> helpWindow;
     QPointer<QWidget> aboutWindow;
 };

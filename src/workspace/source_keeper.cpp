@@ -6,6 +6,7 @@
 #include "startup/create_directory.h"
 #include "startup/platform/atomic_file.h"
 #include "workspace/editor_text.h"
+#include "workspace/editor_setup.h"
 #include "workspace/main_form.h"
 #include "workspace/source_file.h"
 #include "workspace/workspace_state.h"
@@ -99,6 +100,7 @@ void SourceKeeper::loadFile(const QString &path) {
     if (file.error() != QFileDevice::NoError)
         return;
     loadEditorText(form.Txt_edit, decodeSource(bytes));
+    showTextStart(form.Txt_edit);
     state.Saved = true;
 }
 

@@ -2,6 +2,7 @@
 // The file-open dialog behind "打开". Tests substitute their own chooser.
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -15,13 +16,16 @@ public:
     virtual std::optional<QString> chooseOpenFile(QWidget *parent, const QString &filter) = 0;
 };
 
-// The platform's own file dialog.
+// The platform's own file dialog, opened in the directory `startDirectory`
+// names at that moment.
 class DialogOpenFileChooser : public OpenFileChooser {
 public:
+    explicit DialogOpenFileChooser(std::function<QString()> startDirectory = {})
+        : start(std::move(startDirectory)) {}
     std::optional<QString> chooseOpenFile(QWidget *parent, const QString &filter) override;
 
 private:
-    QString lastDirectory;
+    std::function<QString()> start;
 };
 
 } // namespace qm

@@ -1,0 +1,295 @@
+// The editor and the main window's keys: each key does what its button does,
+// editing keeps indentation, the find and go-to-line bars, zoom, and the
+// way out of the editor with the keyboard.
+
+#include "startup/controls/find_bar.h"
+#include "startup/controls/line_jump_bar.h"
+#include "startup/controls/skin_button.h"
+#include "test_files.h"
+#include "window_session.h"
+#include "workspace/main_window.h"
+#include "workspace/open_start.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <Qsci/qsciscintilla.h>
+#include <QtTest>
+
+using namespace qm;
+using namespace qm::testing;
+
+namespace {
+
+struct Shown : WindowSession {
+    Shown() : WindowSession(QDir::temp().filePath("quillmoss-keys-src")) {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    QsciScintilla *editor() const { return f().Txt_edit; }
+    void typeLine(const char *text) {
+        QTest::keyClicks(editor(), QString::fromUtf8(text));
+        QTest::keyClick(editor(), Qt::Key_Return);
+    }
+    int zoom() const { return int(editor()->SendScintilla(QsciScintilla::SCI_GETZOOM)); }
+    FindBar *finder() const { return window->findChild<FindBar *>(); }
+    QString selection() const { return editor()->selectedText(); }
+    int caretLine() const {
+        int line = 0, index = 0;
+        editor()->getCursorPosition(&line, &index);
+        return line;
+    }
+};
+
+const QString kText = QStringLiteral("int Foo = 1;\nint foo = 2;\nint fOO = 3;\nint foo = 4;\n");
+
+} // namespace
+
+class TestEditorKeys : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QVERIFY(home.isValid());
+        qputenv("HOME", home.path().toUtf8());
+    }
+
+    void keysDoWhatTheButtonsDo_data() {
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<bool>("fromFileField");
+        for (bool field : {false, true}) {
+            const char *where = field ? ", in 文件" : ", in the editor";
+            QTest::newRow(qPrintable(QString("Ctrl+S") + where)) << QKeySequence("Ctrl+S") << field;
+            QTest::newRow(qPrintable(QString("Ctrl+O") + where)) << QKeySequence("Ctrl+O") << field;
+            QTest::newRow(qPrintable(QString("F5") + where)) << QKeySequence("F5") << field;
+        }
+    }
+
+    void keysDoWhatTheButtonsDo() {
+        QFETCH(QKeySequence, key);
+        QFETCH(bool, fromFileField);
+        Shown s;
+        s.f().Txt_table->setText(home.filePath("src"));
+        s.editor()->setText(QStringLiteral("public class Hello {\n}"));
+        QWidget *target = fromFileField ? static_cast<QWidget *>(s.f().Txt_file) : s.editor();
+        target->setFocus();
+        const QByteArray savedPath = qgetenv("PATH");
+        qputenv("PATH", home.filePath("no-bin").toUtf8()); // no terminal: 编译+运行 says so
+        QTest::keySequence(target, key);
+        qputenv("PATH", savedPath);
+
+        if (key == QKeySequence("Ctrl+S")) {
+            QCOMPARE(s.f().Cmd_save->caption(), QStringLiteral("保存中.."));
+            QVERIFY(QFile::exists(home.filePath("src/Hello.java")));
+            QVERIFY(s.ws().Saved);
+        } else if (key == QKeySequence("Ctrl+O")) {
+            QCOMPARE(s.chooser.shown, 0); // unsaved: asked first, and Cancel keeps the text
+            QCOMPARE(s.prompter.questions.size(), 1);
+        } else {
+            QCOMPARE(
+                s.prompter.errors,
+                QStringList{"编译+运行|未找到可用的终端程序（如 xterm），无法打开控制台窗口。"});
+        }
+        // The key is not typed into the control that had the focus.
+        QCOMPARE(s.editor()->text(), QStringLiteral("public class Hello {\n}"));
+        QCOMPARE(s.f().Txt_file->text(), QStringLiteral("Hello"));
+        QFile::remove(home.filePath("src/Hello.java"));
+    }
+
+    void openKeyShowsTheDialogWhenSaved() {
+        Shown s;
+        s.editor()->setFocus();
+        QTest::keySequence(s.editor(), QKeySequence("Ctrl+O"));
+        QCOMPARE(s.chooser.shown, 1);
+        QVERIFY(s.prompter.questions.isEmpty());
+    }
+
+    void autoIndent_data() {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("after a brace, one level more")
+            << QStringList{"class A {", "int a;"} << "class A {\n    int a;\n    ";
+        QTest::newRow("a new line keeps the indentation")
+            << QStringList{"    int a;", "int b;"} << "    int a;\n    int b;\n    ";
+        QTest::newRow("a closing brace at the start of a line dedents")
+            << QStringList{"class A {", "void f() {", "x();", "}", "}"}
+            << "class A {\n    void f() {\n        x();\n    }\n}\n";
+        QTest::newRow("tab indents four spaces") << QStringList{"\t"} << "    \n    ";
+    }
+
+    void autoIndent() {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, text);
+        Shown s;
+        s.editor()->setFocus();
+        for (const QString &line : typed) {
+            if (line == "\t")
+                QTest::keyClick(s.editor(), Qt::Key_Tab);
+            else
+                QTest::keyClicks(s.editor(), line);
+            QTest::keyClick(s.editor(), Qt::Key_Return);
+        }
+        QCOMPARE(s.editor()->text(), text);
+    }
+
+    void ctrlTabLeavesTheEditor_data() {
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<QString>("reached");
+        QTest::newRow("forward") << QKeySequence("Ctrl+Tab") << "Cmd_save";
+        QTest::newRow("backward") << QKeySequence("Ctrl+Shift+Tab") << "Txt_file";
+    }
+
+    void ctrlTabLeavesTheEditor() {
+        QFETCH(QKeySequence, key);
+        QFETCH(QString, reached);
+        Shown s;
+        s.editor()->setFocus();
+        QTest::keySequence(s.editor(), key);
+        QCOMPARE(QApplication::focusWidget()->objectName(), reached);
+        QCOMPARE(s.editor()->text(), QString());
+    }
+
+    void zoomKeys() {
+        Shown s;
+        s.editor()->setFocus();
+        QTest::keySequence(s.editor(), QKeySequence("Ctrl+="));
+        QTest::keySequence(s.editor(), QKeySequence("Ctrl+="));
+        QCOMPARE(s.zoom(), 2);
+        QCOMPARE(s.editor()->text(), QString()); // no "=" typed
+        QTest::keySequence(s.editor(), QKeySequence("Ctrl+-"));
+        QCOMPARE(s.zoom(), 1);
+        QTest::keySequence(s.editor(), QKeySequence("Ctrl+0"));
+        QCOMPARE(s.zoom(), 0);
+    }
+
+    void lineNumbersKeepTheirRoom() {
+        Shown s;
+        const int before = s.editor()->marginWidth(0);
+        s.editor()->setText(QString(100000, u'\n'));
+        QVERIFY(s.editor()->marginWidth(0) > before);
+        const int wide = s.editor()->marginWidth(0);
+        s.editor()->zoomIn(4);
+        QVERIFY(s.editor()->marginWidth(0) > wide);
+    }
+
+    void findBar() {
+        Shown s;
+        s.editor()->setText(kText);
+        s.editor()->setFocus();
+        QTest::keySequence(s.editor(), QKeySequence("Ctrl+F"));
+        FindBar *bar = s.finder();
+        QVERIFY(bar->isVisible());
+        QCOMPARE(QApplication::focusWidget(), bar->field());
+        QTest::keyClicks(bar->field(), "foo");
+        QCOMPARE(s.caretLine(), 0); // found while typing, "Foo" whatever the case
+        QTest::keyClick(bar->field(), Qt::Key_Return);
+        QCOMPARE(s.caretLine(), 1);
+        QTest::keyClick(bar->field(), Qt::Key_F3);
+        QCOMPARE(s.caretLine(), 2);
+        QTest::keyClick(bar->field(), Qt::Key_Return, Qt::ShiftModifier);
+        QCOMPARE(s.caretLine(), 1);
+        QTest::keyClick(bar->field(), Qt::Key_F3, Qt::ShiftModifier);
+        QCOMPARE(s.caretLine(), 0);
+
+        QTest::mouseClick(bar->caseBox(), Qt::LeftButton);
+        QTest::keyClick(bar->field(), Qt::Key_Return);
+        QCOMPARE(s.caretLine(), 1);
+        QTest::keyClick(bar->field(), Qt::Key_Return);
+        QCOMPARE(s.caretLine(), 3);
+        QTest::keyClick(bar->field(), Qt::Key_Return); // wraps round
+        QCOMPARE(s.caretLine(), 1);
+        QCOMPARE(s.selection(), QStringLiteral("foo"));
+
+        bar->field()->setText("bar");
+        QVERIFY(!bar->findNext());
+        QCOMPARE(s.caretLine(), 1);
+
+        QTest::keyClick(bar->field(), Qt::Key_Escape);
+        QVERIFY(!bar->isVisible());
+        QCOMPARE(QApplication::focusWidget(), s.editor());
+        QCOMPARE(s.editor()->text(), kText);
+    }
+
+    void findBarStartsWithTheSelection() {
+        Shown s;
+        s.editor()->setText(kText);
+        s.editor()->setSelection(2, 4, 2, 7);
+        s.editor()->setFocus();
+        QTest::keySequence(s.editor(), QKeySequence("Ctrl+F"));
+        QCOMPARE(s.finder()->field()->text(), QStringLiteral("fOO"));
+        QCOMPARE(s.finder()->field()->selectedText(), QStringLiteral("fOO"));
+    }
+
+    void goToLine_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("line");
+        QTest::newRow("a line") << "3" << 2;
+        QTest::newRow("past the end") << "99" << 4;
+    }
+
+    void goToLine() {
+        QFETCH(QString, typed);
+        QFETCH(int, line);
+        Shown s;
+        s.editor()->setText(kText);
+        s.editor()->setFocus();
+        QTest::keySequence(s.editor(), QKeySequence("Ctrl+G"));
+        auto *bar = s.window->findChild<LineJumpBar *>();
+        QVERIFY(bar->isVisible());
+        QCOMPARE(bar->field()->text(), QStringLiteral("1"));
+        QTest::keyClicks(bar->field(), typed);
+        QTest::keyClick(bar->field(), Qt::Key_Return);
+        QCOMPARE(s.caretLine(), line);
+        QVERIFY(!bar->isVisible());
+        QCOMPARE(QApplication::focusWidget(), s.editor());
+    }
+
+    void openDialogStart_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("expected");
+        const QString a = home.filePath("a"), b = home.filePath("b");
+        QDir().mkpath(a);
+        QDir().mkpath(b);
+        QTest::newRow("the directory field") << a << b << a;
+        QTest::newRow("the field from home") << "~/a" << b << a;
+        QTest::newRow("field missing: Path") << home.filePath("none") << b << b;
+        QTest::newRow("both missing: home") << "" << home.filePath("none") << home.path();
+        QTest::newRow("relative texts: home") << "a"
+                                              << "b" << home.path();
+    }
+
+    void openDialogStart() {
+        QFETCH(QString, field);
+        QFETCH(QString, path);
+        QFETCH(QString, expected);
+        QCOMPARE(QDir(qm::openDialogStart(field, path)), QDir(expected));
+    }
+
+    void openShowsTheStartOfTheText() {
+        Shown s;
+        const QString file = home.filePath("Long.java");
+        QString text = QStringLiteral("public class Long {}\n");
+        for (int i = 0; i < 300; ++i)
+            text += QString(400, u'x') + u'\n';
+        QVERIFY(qm::testing::writeBytes(file, text.toUtf8()));
+        s.editor()->setText(text);
+        s.editor()->setCursorPosition(250, 390);
+        s.editor()->ensureCursorVisible();
+        s.prompter.answers = {Answer::No};
+        s.chooser.choice = file;
+        s.click(s.f().Cmd_open);
+        int line = -1, index = -1;
+        s.editor()->getCursorPosition(&line, &index);
+        QCOMPARE(line, 0);
+        QCOMPARE(index, 0);
+        QCOMPARE(s.editor()->firstVisibleLine(), 0);
+        QCOMPARE(s.editor()->SendScintilla(QsciScintilla::SCI_GETXOFFSET), 0);
+    }
+
+private:
+    QTemporaryDir home;
+};
+
+QTEST_MAIN(TestEditorKeys)
+#include "test_editor_keys.moc"
