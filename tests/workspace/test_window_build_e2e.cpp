@@ -166,6 +166,52 @@ private slots:
         QCOMPARE(filesIn(buildDir(kOldDir)), QStringList{"Tamsorley.sh"});
     }
 
+    void compilerErrorsAreMarkedAtTheirLines() {
+        Session s(dir(kOldDir));
+        QsciScintilla *editor = s.f().Txt_edit;
+        editor->setText(QStringLiteral("public class Hello {\n"
+                                       "    public static void main(String[] args) {\n"
+                                       "        record();\n"
+                                       "    }\n"
+                                       "}\n"));
+        build(s, 0); // nothing runs: the console only shows javac's complaint
+        QVERIFY(editor->markersAtLine(2) != 0);
+        const QString note = editor->annotation(2);
+        QVERIFY2(note.startsWith("error: cannot find symbol") ||
+                     note.startsWith("错误: 找不到符号"),
+                 qPrintable(note));
+        for (int line : {0, 1, 3, 4})
+            QVERIFY(editor->markersAtLine(line) == 0 && editor->annotation(line).isEmpty());
+        QVERIFY(s.prompter.errors.isEmpty());
+        QVERIFY(!s.saved());
+        QCOMPARE(filesIn(buildDir(kOldDir)), QStringList{"Tamsorley.sh"});
+
+        // The missing method added below leaves the marked line as it was:
+        // the marks stay until the next build, which compiles and clears them.
+        editor->insertAt(QStringLiteral("\n    static void record() {\n"
+                                        "        try { java.nio.file.Files.writeString(\n"
+                                        "            java.nio.file.Path.of(\"%1\"), \"1\\n\");\n"
+                                        "        } catch (Exception e) {}\n"
+                                        "    }")
+                             .arg(marker()),
+                         3, 5);
+        QVERIFY(editor->markersAtLine(2) != 0);
+        build(s, 1);
+        QCOMPARE(runsRecorded(marker()), 1);
+        for (int line = 0; line < editor->lines(); ++line)
+            QVERIFY(editor->markersAtLine(line) == 0 && editor->annotation(line).isEmpty());
+    }
+
+    void marksNeedTheCompiledText() {
+        Session s(dir(kOldDir));
+        QsciScintilla *editor = s.f().Txt_edit;
+        editor->setText(QStringLiteral("public class Hello {\n    int x = \"s\";\n}\n"));
+        // Typed while the console is open: the marks would point at other lines.
+        build(s, 0, [&] { editor->insertAt(QStringLiteral("// note\n"), 0, 0); });
+        for (int line = 0; line < editor->lines(); ++line)
+            QVERIFY(editor->markersAtLine(line) == 0 && editor->annotation(line).isEmpty());
+    }
+
     void missingTerminalIsReported() {
         QTemporaryDir emptyBin;
         QVERIFY(emptyBin.isValid());

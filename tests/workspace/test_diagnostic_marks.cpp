@@ -1,0 +1,129 @@
+// javac's diagnostics as marks in a real editor, read back through
+// QScintilla: which line, which marker, which annotation, and when they go.
+
+#include "workspace/diagnostic_marks.h"
+
+#include <Qsci/qsciscintilla.h>
+#include <QtTest>
+
+using namespace qm;
+using build::Diagnostic;
+using build::Severity;
+
+namespace {
+
+const QString kSource = QStringLiteral("public class A {\n"      // 1
+                                       "    int x = \"s\";\n"    // 2
+                                       "    java.util.List l;\n" // 3
+                                       "    void f() { g(); }\n" // 4
+                                       "}\n");                   // 5
+
+const QList<Diagnostic> kFound{
+    {2, 12, Severity::Error, "error: incompatible types"},
+    {3, 4, Severity::Warning, "warning: [rawtypes] found raw type: List"},
+    {4, 15, Severity::Error, "错误: 找不到符号\n  符号:   方法 g()"},
+    {4, 15, Severity::Warning, "警告: second on the line"},
+};
+
+struct Marked {
+    Marked() : marks(&editor) {
+        editor.setUtf8(true);
+        editor.setText(kSource);
+        marks.show(kFound);
+    }
+    bool error(int line) const { return editor.markersAtLine(line) & (1u << marks.errorMarker()); }
+    bool warning(int line) const {
+        return editor.markersAtLine(line) & (1u << marks.warningMarker());
+    }
+    bool marked(int line) const {
+        return editor.markersAtLine(line) != 0 || !editor.annotation(line).isEmpty();
+    }
+    int underlined(int line) const {
+        const long start = editor.SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, line);
+        const long end = editor.SendScintilla(QsciScintilla::SCI_GETLINEENDPOSITION, line);
+        int count = 0;
+        for (long p = start; p < end; ++p)
+            count += editor.SendScintilla(QsciScintilla::SCI_INDICATORALLONFOR, p) != 0;
+        return count;
+    }
+
+    QsciScintilla editor;
+    DiagnosticMarks marks;
+};
+
+} // namespace
+
+class TestDiagnosticMarks : public QObject {
+    Q_OBJECT
+
+private slots:
+    void marksStandAtJavacsLines() {
+        Marked m;
+        QVERIFY(!m.marked(0));
+        QVERIFY(m.error(1) && !m.warning(1));
+        QCOMPARE(m.editor.annotation(1), QStringLiteral("error: incompatible types"));
+        QVERIFY(m.warning(2) && !m.error(2));
+        // An error and a warning on one line: the error's marker, both messages.
+        QVERIFY(m.error(3));
+        QCOMPARE(m.editor.annotation(3),
+                 QStringLiteral("错误: 找不到符号\n  符号:   方法 g()\n警告: second on the line"));
+        QVERIFY(!m.marked(4));
+        // The caret's word is underlined: "\"s\"" on line 2, "java" on line 3, "g" on line 4.
+        QCOMPARE(m.underlined(1), 1);
+        QCOMPARE(m.underlined(2), 4);
+        QCOMPARE(m.underlined(3), 1);
+    }
+
+    void anEditClearsItsLineOnly_data() {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<int>>("stillMarked"); // lines after the edit
+        QTest::newRow("a character in the error line") << 1 << 5 << "y" << QList<int>{2, 3};
+        QTest::newRow("a new line above moves the marks") << 0 << 0 << "\n" << QList<int>{2, 3, 4};
+        QTest::newRow("a line break inside a marked line") << 2 << 4 << "\n" << QList<int>{1, 4};
+        QTest::newRow("an unmarked line") << 4 << 1 << " " << QList<int>{1, 2, 3};
+    }
+
+    void anEditClearsItsLineOnly() {
+        QFETCH(int, line);
+        QFETCH(int, index);
+        QFETCH(QString, typed);
+        QFETCH(QList<int>, stillMarked);
+        Marked m;
+        m.editor.insertAt(typed, line, index);
+        for (int l = 0; l < m.editor.lines(); ++l)
+            QCOMPARE(m.marked(l), stillMarked.contains(l));
+    }
+
+    void deletingLinesTakesTheirMarks() {
+        Marked m;
+        m.editor.setSelection(1, 0, 3, 0); // lines 2 and 3 whole
+        m.editor.removeSelectedText();
+        for (int l = 0; l < m.editor.lines(); ++l)
+            QCOMPARE(m.marked(l), l == 1); // the line with g() moved up, marks and all
+        QVERIFY(m.error(1));
+    }
+
+    void replacingTheTextClearsEverything() {
+        Marked m;
+        m.editor.setText(kSource);
+        for (int l = 0; l < m.editor.lines(); ++l)
+            QVERIFY(!m.marked(l));
+        QCOMPARE(m.underlined(1), 0);
+    }
+
+    void clearAndOutOfRangeLines() {
+        Marked m;
+        m.marks.show({{99, -1, Severity::Error, "error: reached end of file while parsing"}});
+        const int last = m.editor.lines() - 1;
+        QVERIFY(m.error(last));
+        for (int l = 0; l < last; ++l)
+            QVERIFY(!m.marked(l));
+        m.marks.clear();
+        QVERIFY(!m.marked(last));
+    }
+};
+
+QTEST_MAIN(TestDiagnosticMarks)
+#include "test_diagnostic_marks.moc"
