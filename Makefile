@@ -11,7 +11,8 @@ BUILD_PACKAGES   := build-essential cmake ninja-build pkg-config \
                     qt6-base-dev qt6-base-dev-tools libqscintilla2-qt6-dev
 # Running it for what it is for: 编译+运行 needs a JDK and a terminal, the
 # console a Latin monospace font and one with Chinese characters.
-RUN_PACKAGES     := default-jdk xterm fonts-dejavu-core fonts-wqy-microhei
+RUN_PACKAGES     := default-jdk xterm fonts-dejavu-core fonts-wqy-microhei \
+                    qt6-translations-l10n
 # Making the Debian package: dpkg-shlibdeps, and `file`, which CPack uses to find binaries.
 PACKAGE_PACKAGES := dpkg-dev file
 # Only the tests: X for the end-to-end runs (and xcb to close a window as a

@@ -2,6 +2,7 @@
 // initialisation (the settings load and the first-start step), creates and
 // shows the main window, opens the file named on the command line if any,
 // then runs the event loop until the window has gone.
+#include "startup/controls/chinese_catalogue.h"
 #include "startup/initialisation.h"
 #include "startup/platform/platform.h"
 #include "startup/skin.h"
@@ -18,6 +19,7 @@ int Main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("quillmoss-java"));
     // Lets the desktop match the window to its entry and icon.
     QApplication::setDesktopFileName(QStringLiteral("quillmoss-java"));
+    installChineseCatalogues(app);
 
     ProgramState state;
     state.programDir = platform::programDirectory();
