@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace qm;
 using qm::testing::child;
@@ -319,6 +320,49 @@ private slots:
         QCOMPARE(child<QLineEdit>(w, "Txt_Height")->text(), QStringLiteral("500"));
         clickApply(w);
         QCOMPARE(state.settings.Mode, qint16(500));
+    }
+
+    void spinnerKeysAndWheel_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("input"); // u/d keys, w/W a notch away/towards, h half a notch
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("up key") << 35 << "u"
+                                << "36";
+        QTest::newRow("down key") << 35 << "dd"
+                                  << "33";
+        QTest::newRow("wheel away") << 0 << "w"
+                                    << "1";
+        QTest::newRow("wheel towards") << 0 << "WW"
+                                       << "-2";
+        QTest::newRow("two half notches make one") << 0 << "h"
+                                                   << "0";
+        QTest::newRow("two half notches make one, both") << 0 << "hh"
+                                                         << "1";
+        QTest::newRow("stops at the top") << 499 << "uuw"
+                                          << "500";
+        QTest::newRow("stops at the bottom") << -500 << "dW"
+                                             << "-500";
+    }
+
+    void spinnerKeysAndWheel() {
+        QFETCH(int, mode);
+        QFETCH(QString, input);
+        QFETCH(QString, shown);
+        state.settings.Mode = qint16(mode);
+        Frm_help w(state, nullptr);
+        auto *height = child<QLineEdit>(w, "Txt_Height");
+        for (const QChar c : input) {
+            if (c == u'u' || c == u'd') {
+                QTest::keyClick(height, c == u'u' ? Qt::Key_Up : Qt::Key_Down);
+                continue;
+            }
+            const int delta = c == u'w' ? 120 : c == u'W' ? -120 : 60;
+            QWheelEvent wheel(QPointF(5, 5), height->mapToGlobal(QPointF(5, 5)), QPoint(),
+                              QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                              false);
+            QApplication::sendEvent(height, &wheel);
+        }
+        QCOMPARE(height->text(), shown);
     }
 
     void focusOrder() {
