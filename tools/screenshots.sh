@@ -1,7 +1,9 @@
 #!/bin/bash
 # Takes the README's pictures: the main window, the options window, the
 # about window and a run's console (xterm), under Xvfb, with a fresh settings
-# directory.
+# directory. With SUFFIX set (say SCREEN=800x600 SUFFIX=-800x600, or
+# QT_FONT_DPI=144 SUFFIX=-144dpi) it takes only the main window, as
+# main-window$SUFFIX.png.
 set -euo pipefail
 bin=$(realpath "$1")
 out=$(realpath -m "${2:-docs}")
@@ -45,15 +47,20 @@ sleep 0.5
 click_twips 3000 3000 # into the editor
 xdotool type --delay 5 'public class Hello {'
 xdotool key Return
-xdotool type --delay 5 '    public static void main(String[] args) {'
+# The editor indents by itself.
+xdotool type --delay 5 'public static void main(String[] args) {'
 xdotool key Return
-xdotool type --delay 5 '        System.out.println("Hello, World");'
+xdotool type --delay 5 'System.out.println("Hello, World");'
 xdotool key Return
-xdotool type --delay 5 '    }'
+xdotool type --delay 5 '}'
 xdotool key Return
 xdotool type --delay 5 '}'
 sleep 0.3
-import -window "$main" "$out/main-window.png"
+import -window "$main" "$out/main-window${SUFFIX:-}.png"
+if [ -n "${SUFFIX:-}" ]; then
+    echo "screenshot written to $out/main-window$SUFFIX.png"
+    exit 0
+fi
 
 click_twips 6000 9600 # 帮助
 help=$(wait_window '帮助')

@@ -21,9 +21,9 @@ const QColor kLightGreen(192, 255, 192);
 const QColor kBlue(0, 0, 255);
 
 // Stand-in for the fixed-pitch system font at 12 pt.
-QFont fixedFont() {
+QFont fixedFont(double scale = 1) {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(12);
+    font.setPointSizeF(12 * scale);
     return font;
 }
 
@@ -99,6 +99,7 @@ void buildSettingsRow(MainForm &f) {
     f.Lab_file = label(row, MainControl::Lab_file, QStringLiteral("文件"));
     f.Txt_file = field(row, MainControl::Txt_file, QStringLiteral("Class_Name"));
     setPaletteColor(f.Txt_file, QPalette::Base, QColor(224, 224, 224));
+    f.Txt_file->setToolTip(f.Txt_file->text());
     f.Txt_backname = field(row, MainControl::Txt_backname, QStringLiteral(".java"));
     f.Txt_backname->setReadOnly(true);
     f.Txt_backname->setEnabled(false);
@@ -117,6 +118,11 @@ void setFocusOrder(const MainForm &f) {
 }
 
 } // namespace
+
+void fitFontsToLayout(const MainForm &f, double scale) {
+    for (QLineEdit *field : {f.Txt_table, f.Txt_file, f.Txt_backname})
+        field->setFont(fixedFont(scale));
+}
 
 QWidget *MainForm::operator[](MainControl c) const {
     QM_CONTROL_LOOKUP(MainControl, QM_MAIN_CONTROLS);

@@ -1,5 +1,7 @@
 #include "workspace/main_layout.h"
 
+#include <algorithm>
+
 namespace qm {
 
 namespace {
@@ -84,6 +86,10 @@ MainLayout designLayout() {
     l[Cmd_help] = {5700, 660, 615, 375};
     l[Cmd_end] = {6480, 660, 615, 375};
     return l;
+}
+
+double fontScale(QSizeF screenTwips) {
+    return std::clamp(screenTwips.height() / kReferenceScreenHeight, 0.5, 1.0);
 }
 
 MainLayout ResizeInit(QSizeF screenTwips, int Mode) {

@@ -44,4 +44,10 @@ MainLayout designLayout();
 // previous value, and the remaining steps still apply.
 MainLayout ResizeInit(QSizeF screenTwips, int Mode);
 
+// How much smaller than designed the stretched fields' texts are drawn on
+// this screen: ResizeInit shrinks the window and those fields with the
+// screen's height in twips (a larger system font gives fewer twips), and
+// their fonts shrink with them. Never larger than designed, and never below half.
+double fontScale(QSizeF screenTwips);
+
 } // namespace qm

@@ -33,17 +33,23 @@ void shrinkToFit(QLineEdit *field) {
     field->setAlignment(Qt::AlignCenter);
     QFont font = field->font();
     const int room = field->width() - 6; // frame and the line edit's own padding
-    while (font.pointSize() > 6 && QFontMetrics(font).horizontalAdvance(field->text()) > room)
-        font.setPointSize(font.pointSize() - 1);
+    while (font.pointSizeF() > 5 && QFontMetrics(font).horizontalAdvance(field->text()) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
     field->setFont(font);
 }
 
+// The left part of the banner holds the program's name.
+constexpr double kBannerNameShare = 0.55;
+
 // The banner keeps its proportions at the box's height; a narrower box
-// shows its left part, where the name is.
+// shows its left part, shrunk as far as needed to show the whole name.
 void fitBanner(QLabel *box) {
     const QPixmap banner(QStringLiteral(":/quillmoss/banner.png"));
     const qreal ratio = box->devicePixelRatioF();
-    QPixmap scaled = banner.scaledToHeight(qRound(box->height() * ratio), Qt::SmoothTransformation);
+    const double scale = qMin(double(box->height()) / banner.height(),
+                              box->width() / (banner.width() * kBannerNameShare));
+    QPixmap scaled =
+        banner.scaledToHeight(qRound(banner.height() * scale * ratio), Qt::SmoothTransformation);
     scaled.setDevicePixelRatio(ratio);
     box->setPixmap(scaled);
 }
@@ -84,6 +90,7 @@ void Frm_java::wire() {
     const MainForm &f = mainForm;
     connect(f.Txt_edit, &QsciScintilla::textChanged, this, &Frm_java::editorChanged);
     connect(f.Txt_table, &QLineEdit::textChanged, this, &Frm_java::directoryChanged);
+    connect(f.Txt_file, &QLineEdit::textChanged, f.Txt_file, &QLineEdit::setToolTip);
     connect(f.Cmd_set, &QPushButton::clicked, this, &Frm_java::storeDirectory);
     connect(f.Cmd_save, &QPushButton::clicked, sourceKeeper, &SourceKeeper::saveClicked);
     connect(f.Cmd_open, &QPushButton::clicked, sourceKeeper, &SourceKeeper::openClicked);
@@ -154,8 +161,10 @@ void Frm_java::showAtStart() {
 }
 
 void Frm_java::applyLayout() {
-    const MainLayout layout = ResizeInit(screenSizeTwips(this), state.settings.Mode);
+    const QSizeF screen = screenSizeTwips(this);
+    const MainLayout layout = ResizeInit(screen, state.settings.Mode);
     placeControls(mainForm, layout);
+    fitFontsToLayout(mainForm, fontScale(screen));
     shrinkToFit(mainForm.Txt_backname);
     fitBanner(mainForm.Pic_sky);
     // The lowest control must stay visible whatever frame the window manager draws.
@@ -171,6 +180,8 @@ void Frm_java::editorChanged() {
     const auto length = editor->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
     ClassScan scan = scanMainClassUtf8(QByteArrayView(bytes, length));
     mainForm.Txt_file->setText(scan.fileName);
+    // A name longer than the field shows its beginning; the whole name is the tooltip.
+    mainForm.Txt_file->setCursorPosition(0);
     workspaceState.ClassCount = scan.ClassCount;
     workspaceState.ClassNames = std::move(scan.ClassNames);
     workspaceState.Saved = false;

@@ -141,6 +141,23 @@ private slots:
         QCOMPARE(layout[Cmd_open].width(), compacted ? 435.0 : 615.0);
     }
 
+    void fontScale_data() {
+        QTest::addColumn<QSizeF>("screen");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("reference 1440x900") << QSizeF(21600, 13500) << 1.0;
+        QTest::newRow("larger screens keep the design") << QSizeF(28800, 16200) << 1.0;
+        QTest::newRow("1024x768") << QSizeF(15360, 11520) << 11520 / 13500.0;
+        QTest::newRow("800x600") << QSizeF(12000, 9000) << 9000 / 13500.0;
+        QTest::newRow("1440x900 at 144 dpi") << QSizeF(14400, 9000) << 9000 / 13500.0;
+        QTest::newRow("tiny screens stop at half") << QSizeF(4800, 3600) << 0.5;
+    }
+
+    void fontScale() {
+        QFETCH(QSizeF, screen);
+        QFETCH(double, scale);
+        QCOMPARE(qm::fontScale(screen), scale);
+    }
+
     void widthFollowsTheHeight() {
         const MainLayout wide = ResizeInit(pixels(1280, 720), 0);
         for (const QSizeF &other : {pixels(960, 720), pixels(1920, 720), pixels(640, 720)}) {

@@ -118,6 +118,24 @@ private slots:
         QVERIFY(clock.elapsed() >= 140);
     }
 
+    void textsFitTheirControls() {
+        // The offscreen screen is 800 x 600: the compact layout, fonts at two thirds.
+        Fixture fx;
+        for (SkinButton *b : fx.window->findChildren<SkinButton *>()) {
+            b->ensurePolished();
+            QVERIFY2(b->fontMetrics().horizontalAdvance(b->caption()) <= b->width(),
+                     qPrintable(b->objectName()));
+        }
+        for (QLineEdit *field : {fx.f().Txt_backname, fx.f().Txt_table}) {
+            const int text = field->fontMetrics().horizontalAdvance(field->text());
+            QVERIFY2(text <= field->width(), qPrintable(field->objectName()));
+        }
+        // A name longer than the field shows its beginning, the whole of it as the tooltip.
+        fx.f().Txt_edit->setText(QStringLiteral("public class HelloWorldFromALongName {}"));
+        QCOMPARE(fx.f().Txt_file->cursorPosition(), 0);
+        QCOMPARE(fx.f().Txt_file->toolTip(), QStringLiteral("HelloWorldFromALongName"));
+    }
+
     void layoutFollowsTwips() {
         Fixture fx;
         // Every moved control keeps the gap between the last two buttons of the file row.
