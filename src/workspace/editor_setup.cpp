@@ -1,5 +1,6 @@
 #include "workspace/editor_setup.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <Qsci/qsciscintilla.h>
 
@@ -38,6 +39,40 @@ bool indentsOnKey(const QKeyEvent *key) {
            key->text() == QLatin1String("}") || key->text() == QLatin1String("{");
 }
 
+// A typed character that only inserts itself at a lone caret, with nothing
+// that would change more text (indentation, overtype, a selection).
+bool plainInsertion(QsciScintilla *editor, const QKeyEvent *key) {
+    const QString text = key->text();
+    if (text.size() != 1 || !text[0].isPrint() || text[0].isSurrogate() || indentsOnKey(key) ||
+        (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    return !editor->isReadOnly() && !editor->hasSelectedText() && !editor->overwriteMode() &&
+           editor->SendScintilla(QsciScintilla::SCI_GETSELECTIONS) == 1 && !editor->isListActive();
+}
+
+// QScintilla tells its accessibility bridge of every insertion, and the
+// bridge counts the characters from the start of the text to the insertion
+// on each one, whether or not any assistive technology listens: 5 ms a key
+// at the end of a 20,000-line text. While none is active, a plain typed
+// character is inserted with the editor's change notices held back, and the
+// one notice it would have sent is given to the editor's listeners directly.
+bool typeQuietly(QsciScintilla *editor, QKeyEvent *key) {
+    if (QAccessible::isActive() || !plainInsertion(editor, key))
+        return false;
+    const long at = editor->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS);
+    const long lengthBefore = editor->SendScintilla(QsciScintilla::SCI_GETLENGTH);
+    const QByteArray bytes = key->text().toUtf8();
+    const long mask = editor->SendScintilla(QsciScintilla::SCI_GETMODEVENTMASK);
+    editor->SendScintilla(QsciScintilla::SCI_SETMODEVENTMASK, 0L);
+    static_cast<QObject *>(editor)->event(key); // the editor's own key handling, past this filter
+    editor->SendScintilla(QsciScintilla::SCI_SETMODEVENTMASK, mask);
+    if (editor->SendScintilla(QsciScintilla::SCI_GETLENGTH) == lengthBefore + bytes.size())
+        emit editor->SCN_MODIFIED(
+            int(at), QsciScintilla::SC_MOD_INSERTTEXT | QsciScintilla::SC_PERFORMED_USER,
+            bytes.constData(), int(bytes.size()), 0, 0, 0, 0, 0, 0);
+    return true;
+}
+
 class EditorKeys : public QObject {
 public:
     using QObject::QObject;
@@ -46,14 +81,16 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() != QEvent::KeyPress)
             return false;
-        const auto *key = static_cast<QKeyEvent *>(event);
+        auto *key = static_cast<QKeyEvent *>(event);
+        auto *editor = static_cast<QsciScintilla *>(watched);
+        if (typeQuietly(editor, key))
+            return true;
         if (indentsOnKey(key))
-            styleUpToCaret(static_cast<QsciScintilla *>(watched));
+            styleUpToCaret(editor);
         const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
         if (!tab || !(key->modifiers() & Qt::ControlModifier))
             return false;
         const bool back = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
-        auto *editor = static_cast<QWidget *>(watched);
         if (QWidget *next = focusNeighbour(editor, !back))
             next->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
         return true;

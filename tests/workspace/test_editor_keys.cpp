@@ -7,6 +7,7 @@
 #include "startup/controls/skin_button.h"
 #include "test_files.h"
 #include "window_session.h"
+#include "workspace/diagnostic_marks.h"
 #include "workspace/main_window.h"
 #include "workspace/open_start.h"
 
@@ -130,6 +131,38 @@ private slots:
             QTest::keyClick(s.editor(), Qt::Key_Return);
         }
         QCOMPARE(s.editor()->text(), text);
+    }
+
+    // Typed characters reach the editor's listeners (the scan, the marks,
+    // undo) as any other edit does.
+    void typingIsHeardByEveryListener() {
+        Shown s;
+        s.editor()->setText(QStringLiteral("public class Hello {\n    int x = \"s\";\n}\n"));
+        auto *marks = s.editor()->findChild<DiagnosticMarks *>();
+        QVERIFY(marks);
+        marks->show({{2, 12, build::Severity::Error, "error: incompatible types"}});
+        int changes = 0;
+        connect(s.editor(), &QsciScintilla::textChanged, this, [&] { ++changes; });
+        s.editor()->setCursorPosition(0, 18); // after "Hello"
+        s.editor()->setFocus();
+        QTest::keyClick(s.editor(), Qt::Key_W);
+        QKeyEvent chinese(QEvent::KeyPress, 0x540d, Qt::NoModifier, QStringLiteral("名"));
+        QApplication::sendEvent(s.editor(), &chinese);
+        s.editor()->setCursorPosition(1, 9);
+        QTest::keyClick(s.editor(), Qt::Key_Y);
+
+        QCOMPARE(s.editor()->text(),
+                 QStringLiteral("public class Hellow名 {\n    int xy = \"s\";\n}\n"));
+        QCOMPARE(changes, 3);
+        QCOMPARE(s.f().Txt_file->text(), QStringLiteral("Hellow名"));
+        QVERIFY(!s.ws().Saved);
+        QCOMPARE(s.editor()->markersAtLine(1), 0u); // the edit cleared the marked line
+        QVERIFY(s.editor()->annotation(1).isEmpty());
+        s.editor()->undo();
+        s.editor()->undo();
+        QCOMPARE(s.editor()->text(),
+                 QStringLiteral("public class Hello {\n    int x = \"s\";\n}\n"));
+        QCOMPARE(s.f().Txt_file->text(), QStringLiteral("Hello"));
     }
 
     void ctrlTabLeavesTheEditor_data() {
