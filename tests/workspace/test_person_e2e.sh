@@ -19,11 +19,12 @@ lines=('public class Greeter {'
     '        System.out.println("Hello, world");'
     '    }'
     '}')
-# xdotool types non-ASCII text through a remapped key, which drops characters
-# in a row; Chinese is covered by the directory name instead.
+# The editor indents as the person types, so they type each line from its
+# first word. xdotool types non-ASCII text through a remapped key, which
+# drops characters in a row; Chinese is covered by the directory name instead.
 for i in "${!lines[@]}"; do
     [ "$i" -gt 0 ] && xdotool key Return
-    xdotool type --delay 5 "${lines[$i]}"
+    xdotool type --delay 5 "${lines[$i]#"${lines[$i]%%[! ]*}"}"
 done
 sleep 0.3
 
