@@ -5,6 +5,7 @@
 #include "settings/settings.h"
 #include "startup/controls/prompter.h"
 #include "workspace/diagnostic_marks.h"
+#include "workspace/editor_text.h"
 #include "workspace/main_form.h"
 #include "workspace/workspace_state.h"
 
@@ -30,12 +31,13 @@ void BuildRunner::Comp() {
                                      workspace.ClassNames, workspace.ClassCount};
     };
     diagnostics->clear();
+    const QByteArray compiled = editorBytes(form.Txt_edit);
     const build::BuildResult result = build::Comp(request, afterRun);
     if (result.outcome == build::BuildOutcome::NoTerminal)
         prompter.showError(window, build::noTerminalTitle(), build::noTerminalText());
     // Marks point at lines of the compiled text; after an edit during the run
     // they could point anywhere.
-    if (result.javacOutputRead && form.Txt_edit->text() == request.sourceText)
+    if (result.javacOutputRead && editorBytes(form.Txt_edit) == compiled)
         diagnostics->show(build::parseJavacDiagnostics(result.javacOutput,
                                                        request.fileName + QStringLiteral(".java")));
 }

@@ -288,8 +288,10 @@ private slots:
         QTest::newRow("the field from home") << "~/a" << b << a;
         QTest::newRow("field missing: Path") << home.filePath("none") << b << b;
         QTest::newRow("both missing: home") << "" << home.filePath("none") << home.path();
-        QTest::newRow("relative texts: home") << "a"
-                                              << "b" << home.path();
+        QTest::newRow("a relative text lies below home") << "a"
+                                                         << "b" << a;
+        QTest::newRow("relative texts, missing: home") << "x"
+                                                       << "y" << home.path();
     }
 
     void openDialogStart() {

@@ -341,11 +341,11 @@ private slots:
         QsciScintilla *editor = fx.f().Txt_edit;
         editor->setFocus();
         editor->setCursorPosition(1, 10);
-        QTest::keyClick(editor, Qt::Key_Return);
+        QTest::keyClick(editor, Qt::Key_Return); // the new line keeps the indentation
         QTest::keyClicks(editor, "int b;");
         QVERIFY(fx.window->keeper().Savefile());
         QCOMPARE(fileBytes(fx.saved("C")),
-                 QByteArray("public class C {\n    int a;\nint b;\n\n}\n"));
+                 QByteArray("public class C {\n    int a;\n    int b;\n\n}\n"));
     }
 
     // The file is made writable, then written in place: no temporary file
