@@ -50,9 +50,12 @@ void ConsoleDriver::tick() {
             lookOnce();
     }
     if (looked && !ownWindow.isEmpty()) {
-        // Keys typed before the pause wait in the terminal's input queue.
+        // Keys typed before the prompt are drained, so keep pressing. Only
+        // while the console holds the focus: once it has gone, a key would
+        // reach the main window and could click its focused button.
         xdotool({"windowfocus", ownWindow});
-        xdotool({"key", "space"});
+        if (xdotool({"getwindowfocus"}).trimmed() == ownWindow.toLatin1())
+            xdotool({"key", "space"});
     }
     if (sinceStart.elapsed() > kGiveUpMs && !ownWindow.isEmpty()) {
         gaveUp = true;
