@@ -1,5 +1,7 @@
 #include "workspace/class_scan.h"
 
+#include "build/java_names.h"
+
 #include <QByteArrayView>
 #include <QList>
 #include <QStringView>
@@ -96,7 +98,9 @@ template <typename Text> ClassScan scan(typename Text::View view) {
         const qsizetype open = brace.from(at);
         if (open <= nameStart)
             break; // no brace after this one, or no room for a name: the scan ends here
-        QString name = nameBetween<Text>(view, nameStart, open);
+        // A name that is no identifier (Box<T>, Hello//) could never name a
+        // file javac accepts; its leading identifier can.
+        QString name = build::leadingJavaIdentifier(nameBetween<Text>(view, nameStart, open));
         if (!chosen) {
             const qsizetype next = k + 1 < classes.size() ? classes[k + 1] : -1;
             // A missing header (-1) sorts before any later class, as in a plain search.

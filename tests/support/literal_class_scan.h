@@ -3,6 +3,7 @@
 // 1-based positions and a fresh search for every question, quadratic on long
 // texts. Tests, the fuzzer and the benchmark hold the fast scan against it.
 
+#include "build/java_names.h"
 #include "workspace/class_scan.h"
 
 #include <QString>
@@ -69,6 +70,20 @@ inline ClassScan scanMainClass(const QString &text,
         k += 1;
     }
     scan.fileName = fileName;
+    return scan;
+}
+
+// The names as the program keeps them: at most kMaxNameLength characters,
+// then cut to their leading Java identifier.
+inline QString keptName(QString name) {
+    name.truncate(kMaxNameLength);
+    return build::leadingJavaIdentifier(name);
+}
+
+inline ClassScan keptNames(ClassScan scan) {
+    scan.fileName = keptName(scan.fileName);
+    for (QString &name : scan.ClassNames)
+        name = keptName(name);
     return scan;
 }
 

@@ -1,0 +1,33 @@
+#pragma once
+// What Java calls a name: identifiers and the package a source declares.
+// The build needs both to name files javac accepts and to find the class
+// files it writes.
+
+#include <QString>
+#include <QStringView>
+
+namespace qm::build {
+
+// Whether the code point may start, or continue, a Java identifier: letters
+// of any script, letter numbers, currency symbols and connectors such as '_'
+// may start one; digits and combining marks may follow.
+bool isJavaIdentifierStart(char32_t c);
+bool isJavaIdentifierPart(char32_t c);
+
+// The Java identifier at the start of `text` after any tabs and form feeds
+// (white space to javac, kept by the scan): "Box<T>" gives "Box",
+// "\tHello" gives "Hello", "1st" and "<T>" give "".
+QString leadingJavaIdentifier(QStringView text);
+
+// Longest package name taken; a longer one cannot name directories javac
+// could create.
+inline constexpr qsizetype kMaxPackageLength = 1024;
+
+// The package the source declares, as "a.b.c", or "" when it declares none.
+// Java allows only white space and comments before the declaration, so only
+// those are skipped; white space and comments may also stand between its
+// words and dots. Anything else first, a malformed name, a missing ';' or a
+// name longer than kMaxPackageLength gives "": javac then reports the fault.
+QString declaredPackage(QStringView source);
+
+} // namespace qm::build

@@ -1,0 +1,121 @@
+// Java identifiers as the scan cuts them, and the package a source declares.
+
+#include "build/java_names.h"
+
+#include <QTest>
+
+using namespace qm::build;
+
+class TestJavaNames : public QObject {
+    Q_OBJECT
+
+private slots:
+    void leadingIdentifier_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("identifier");
+        QTest::newRow("plain") << "Hello"
+                               << "Hello";
+        QTest::newRow("generic") << "Box<T>"
+                                 << "Box";
+        QTest::newRow("generic list") << "Currier<ARG1,"
+                                      << "Currier";
+        QTest::newRow("comment") << "Hello//"
+                                 << "Hello";
+        QTest::newRow("leading tab and form feed") << "\t\fHello"
+                                                   << "Hello";
+        QTest::newRow("tab inside ends it") << "Dog\textends"
+                                            << "Dog";
+        QTest::newRow("digit first") << "1st"
+                                     << "";
+        QTest::newRow("digits after") << "Point3D"
+                                      << "Point3D";
+        QTest::newRow("dollar and underscore") << "$_a$1"
+                                               << "$_a$1";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("punctuation only") << "<T>"
+                                          << "";
+        QTest::newRow("Chinese") << QStringLiteral("成绩单<T>") << QStringLiteral("成绩单");
+        QTest::newRow("ideographic space is not skipped") << QStringLiteral("\u3000Hello") << "";
+        QTest::newRow("full-width brackets end it")
+            << QStringLiteral("学生（一）") << QStringLiteral("学生");
+        QTest::newRow("supplementary letters")
+            << QStringLiteral("\U00020000x<") << QStringLiteral("\U00020000x");
+        QTest::newRow("lone surrogate ends it") << QString("ab") + QChar(0xD800) + "c"
+                                                << "ab";
+        QTest::newRow("combining mark")
+            << QStringLiteral("e\u0301t\u00e9") << QStringLiteral("e\u0301t\u00e9");
+        QTest::newRow("combining mark cannot start") << QStringLiteral("\u0301e") << "";
+    }
+
+    void leadingIdentifier() {
+        QFETCH(QString, text);
+        QFETCH(QString, identifier);
+        QCOMPARE(leadingJavaIdentifier(text), identifier);
+    }
+
+    void declaredPackage_data() {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("package");
+        const QString body = "\npublic class Hello {}\n";
+        QTest::newRow("none") << "public class Hello {}"
+                              << "";
+        QTest::newRow("empty text") << ""
+                                    << "";
+        QTest::newRow("simple") << "package demo.app;" + body << "demo.app";
+        QTest::newRow("one word") << "package lab;" + body << "lab";
+        QTest::newRow("CRLF and indent") << "\r\n  \tpackage lab.week3;\r\n" + body << "lab.week3";
+        QTest::newRow("byte-order mark") << QStringLiteral("\ufeffpackage a.b;") + body << "a.b";
+        QTest::newRow("line comment first")
+            << "// Homework 3\n// package wrong;\npackage right;" + body << "right";
+        QTest::newRow("block comments first")
+            << "/* package wrong; */ /** doc\n * package wrong2;\n */\npackage right.one;" + body
+            << "right.one";
+        QTest::newRow("comment closed at once") << "/**/package a;" + body << "a";
+        QTest::newRow("spaces and comments inside")
+            << "package com . example /* x */ . hw // y\n ;" + body << "com.example.hw";
+        QTest::newRow("Chinese") << QStringLiteral("package 作业.第一章;") + body
+                                 << QStringLiteral("作业.第一章");
+        QTest::newRow("digits and dollar") << "package lab2.$x_1;" + body << "lab2.$x_1";
+        QTest::newRow("in a string only") << "public class A { String s = \"package a;\"; }"
+                                          << "";
+        QTest::newRow("after an import") << "import java.util.*;\npackage a;" + body << "";
+        QTest::newRow("after the class") << "class A {}\npackage a;"
+                                         << "";
+        QTest::newRow("comment left open") << "/* package a;"
+                                           << "";
+        QTest::newRow("no semicolon") << "package a.b" + body << "";
+        QTest::newRow("packages is another word") << "packages a;" + body << "";
+        QTest::newRow("dots only") << "package ..;" + body << "";
+        QTest::newRow("leading dot") << "package .a;" + body << "";
+        QTest::newRow("trailing dot") << "package a.;" + body << "";
+        QTest::newRow("double dot") << "package a..b;" + body << "";
+        QTest::newRow("slashes") << "package a/b;" + body << "";
+        QTest::newRow("backslash") << "package a\\b;" + body << "";
+        QTest::newRow("underscores") << "package a.__.b;" + body << "a.__.b";
+        QTest::newRow("digit first") << "package 1a;" + body << "";
+        QTest::newRow("star") << "package a.*;" + body << "";
+        QTest::newRow("nothing after package") << "package"
+                                               << "";
+    }
+
+    void declaredPackage() {
+        QFETCH(QString, source);
+        QFETCH(QString, package);
+        QCOMPARE(qm::build::declaredPackage(source), package);
+    }
+
+    void packageLengthIsBounded() {
+        QString deep = "a";
+        while (deep.size() < kMaxPackageLength - 2)
+            deep += ".b";
+        QCOMPARE(qm::build::declaredPackage("package " + deep + ";"), deep);
+        QCOMPARE(qm::build::declaredPackage("package " + deep + ".cd;"), QString());
+        // A long run of comments before it is read once.
+        const QString comments = QString("/* x */").repeated(200000);
+        QCOMPARE(qm::build::declaredPackage(comments + "package a;"), "a");
+    }
+};
+
+QTEST_APPLESS_MAIN(TestJavaNames)
+#include "test_java_names.moc"
