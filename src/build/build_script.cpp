@@ -1,6 +1,6 @@
 #include "build/build_script.h"
 
-#include "startup/platform/shell_quote.h"
+#include "build/console_texts.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -9,65 +9,75 @@ namespace qm::build {
 
 namespace {
 
-const QString kCompiling = QStringLiteral("------------编译中...------------");
-const QString kFinished = QStringLiteral("----------编译+运行完成----------");
-const QString kPressAnyKey = QStringLiteral("请按任意键继续. . .");
-const QString kSkipRunLabel = QStringLiteral("done");
+const QString kFailedLabel = QStringLiteral("failed");
+const QString kNoViewerLabel = QStringLiteral("noviewer");
+const QString kDoneLabel = QStringLiteral("done");
 const QString kJavacOutput = QStringLiteral("javac-output.txt");
+
+QString batchJavacLine(const ScriptTarget &target) {
+    QStringList words{QStringLiteral("javac")};
+    words << quickJavacFlags() << QStringLiteral("-encoding") << QStringLiteral("UTF-8");
+    if (!target.package.isEmpty())
+        words << QStringLiteral("-d") << QStringLiteral(".");
+    return words.join(QLatin1Char(' ')) + QLatin1Char(' ') + target.name +
+           QStringLiteral(".java > ") + kJavacOutput + QStringLiteral(" 2>&1");
+}
+
+// ERRORLEVEL is read when its line runs, after the program has ended.
+QStringList batchRunLines(const ScriptTarget &target) {
+    QStringList lines;
+    if (target.CompType == BuildKind::StandardProgram) {
+        lines << QStringLiteral("java ") + runName(target);
+    } else {
+        lines << QStringLiteral("where /q appletviewer || goto ") + kNoViewerLabel
+              << QStringLiteral("appletviewer ") + target.name + QStringLiteral(".HTML");
+    }
+    lines << QStringLiteral("echo ") + runEndedWithoutTime(QStringLiteral("%errorlevel%"))
+          << QStringLiteral("goto ") + kDoneLabel;
+    if (target.CompType == BuildKind::Applet)
+        lines << QLatin1Char(':') + kNoViewerLabel << QStringLiteral("echo ") + noAppletViewer()
+              << QStringLiteral("goto ") + kDoneLabel;
+    return lines;
+}
 
 } // namespace
 
-QStringList batchScriptLines(const QString &path, const QString &name, BuildKind CompType) {
+QString runName(const ScriptTarget &target) {
+    if (target.package.isEmpty())
+        return target.name;
+    return target.package + QLatin1Char('.') + target.name;
+}
+
+QStringList quickJavacFlags() {
+    return {QStringLiteral("-J-XX:TieredStopAtLevel=1"), QStringLiteral("-J-XX:+UseSerialGC"),
+            QStringLiteral("-J-XX:-UsePerfData")};
+}
+
+QStringList batchScriptLines(const QString &path, const ScriptTarget &target) {
     QStringList lines{
         QStringLiteral("@echo off"),
         path.left(2),
         QStringLiteral("cd ") + path + QStringLiteral("\\ClassFiles"),
-        QStringLiteral("echo ") + kCompiling,
+        QStringLiteral("echo ") + compilingLine(),
         // The command interpreter has no tee: javac writes into the file, which
         // the console then shows, and its status is kept before anything resets it.
-        QStringLiteral("javac ") + name + QStringLiteral(".java > ") + kJavacOutput +
-            QStringLiteral(" 2>&1"),
+        batchJavacLine(target),
         QStringLiteral("set compiled=%ERRORLEVEL%"),
         QStringLiteral("type ") + kJavacOutput,
-        QStringLiteral("echo ") + kFinished,
-        QStringLiteral("if not \"%compiled%\"==\"0\" goto ") + kSkipRunLabel,
+        QStringLiteral("if not \"%compiled%\"==\"0\" goto ") + kFailedLabel,
+        QStringLiteral("echo ") + compiledLine(),
     };
-    if (CompType == BuildKind::StandardProgram)
-        lines << QStringLiteral("java ") + name;
-    else
-        lines << QStringLiteral("appletviewer ") + name + QStringLiteral(".HTML");
-    lines << QLatin1Char(':') + kSkipRunLabel << QStringLiteral("pause");
+    lines << batchRunLines(target);
+    lines << QLatin1Char(':') + kFailedLabel << QStringLiteral("echo ") + compileFailedLine()
+          << QLatin1Char(':') + kDoneLabel << QStringLiteral("pause");
     return lines;
 }
 
-QStringList posixScriptLines(const QString &buildDirectory, const QString &name,
-                             BuildKind CompType) {
-    QStringList lines{
-        QStringLiteral("#!/bin/bash"),
-        QStringLiteral("cd ") + shellQuote(buildDirectory),
-        QStringLiteral("echo ") + shellQuote(kCompiling),
-        // The copy is written in UTF-8 whatever the locale says.
-        // The console shows javac's output while a copy goes to the editor.
-        QStringLiteral("javac -encoding UTF-8 ") + shellQuote(name + QStringLiteral(".java")) +
-            QStringLiteral(" 2>&1 | tee ") + kJavacOutput,
-        QStringLiteral("compiled=${PIPESTATUS[0]}"),
-        QStringLiteral("echo ") + shellQuote(kFinished),
-    };
-    const QString run =
-        CompType == BuildKind::StandardProgram
-            ? QStringLiteral("java ") + shellQuote(name)
-            : QStringLiteral("appletviewer ") + shellQuote(name + QStringLiteral(".HTML"));
-    lines << QStringLiteral("if [ \"$compiled\" -eq 0 ]; then ") + run + QStringLiteral("; fi");
-    lines << QStringLiteral("echo -n ") + shellQuote(kPressAnyKey)
-          << QStringLiteral("read -r -s -n 1");
-    return lines;
-}
-
-QStringList appletPageLines(const QString &name, qint16 ApHeight, qint16 ApWidth) {
-    const QString tag = QStringLiteral("<applet code=\"") + name + QStringLiteral(".class\"") +
-                        QStringLiteral(" height=") + QString::number(ApHeight) +
-                        QStringLiteral(" ") + QStringLiteral("width=") + QString::number(ApWidth) +
-                        QStringLiteral(">");
+QStringList appletPageLines(const ScriptTarget &target, qint16 ApHeight, qint16 ApWidth) {
+    const QString tag = QStringLiteral("<applet code=\"") + runName(target) +
+                        QStringLiteral(".class\"") + QStringLiteral(" height=") +
+                        QString::number(ApHeight) + QStringLiteral(" ") + QStringLiteral("width=") +
+                        QString::number(ApWidth) + QStringLiteral(">");
     return {QStringLiteral("<html>"), tag, QStringLiteral("</applet>"), QStringLiteral("</html>")};
 }
 
@@ -92,6 +102,10 @@ QByteArray textFileBytes(const QStringList &lines, platform::ScriptKind kind) {
         return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
     QStringEncoder encode(QStringConverter::System);
     return encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+}
+
+QByteArray sourceCopyBytes(const QString &sourceText) {
+    return (sourceText + platform::lineEnd()).toUtf8();
 }
 
 } // namespace qm::build

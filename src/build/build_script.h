@@ -11,18 +11,34 @@
 
 namespace qm::build {
 
+// What the script builds and runs.
+struct ScriptTarget {
+    QString name;    // N as the file-name field holds it
+    QString package; // the package the source declares, "" for none
+    BuildKind CompType = BuildKind::StandardProgram;
+};
+
+// The class to run: N, or N qualified with its package ("demo.app.N").
+QString runName(const ScriptTarget &target);
+
+// javac's JVM flags for a short compile: one compiler tier and the serial
+// collector start faster; the program's own java run keeps the defaults.
+QStringList quickJavacFlags();
+
 // The Windows command script. `path` is Path as stored (its first two
-// characters are the drive), `name` the base name N as the file-name field
-// holds it. The program runs only when javac reported no error.
-QStringList batchScriptLines(const QString &path, const QString &name, BuildKind CompType);
+// characters are the drive). The program runs only when javac reported no
+// error.
+QStringList batchScriptLines(const QString &path, const ScriptTarget &target);
 
 // The same steps for bash. `buildDirectory` is the build directory with any
-// "~/" already expanded; every path and name is quoted for the shell.
-QStringList posixScriptLines(const QString &buildDirectory, const QString &name,
-                             BuildKind CompType);
+// "~/" already expanded; every path and name is quoted for the shell. javac
+// also uses a class-data archive kept in `cacheDirectory` and makes it in the
+// background when it is missing; an empty `cacheDirectory` leaves it out.
+QStringList posixScriptLines(const QString &buildDirectory, const QString &cacheDirectory,
+                             const ScriptTarget &target);
 
-// The four lines of the page that embeds the applet `name`.
-QStringList appletPageLines(const QString &name, qint16 ApHeight, qint16 ApWidth);
+// The four lines of the page that embeds the applet.
+QStringList appletPageLines(const ScriptTarget &target, qint16 ApHeight, qint16 ApWidth);
 
 // The file in the build directory that keeps what javac printed, for the
 // editor's marks once the console has closed.
@@ -38,5 +54,9 @@ QString scriptFileName(platform::ScriptKind kind);
 // The lines as file bytes: CR LF in the system's code page for the command
 // interpreter, LF in UTF-8 for bash. Every line, the last one too, is ended.
 QByteArray textFileBytes(const QStringList &lines, platform::ScriptKind kind);
+
+// The source copy javac reads: UTF-8 everywhere (the scripts tell javac so),
+// which holds every character the editor may hold, ended by a line end.
+QByteArray sourceCopyBytes(const QString &sourceText);
 
 } // namespace qm::build

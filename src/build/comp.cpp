@@ -2,6 +2,7 @@
 
 #include "build/build_script.h"
 #include "build/clean_up.h"
+#include "build/java_names.h"
 #include "startup/create_directory.h"
 #include "startup/launcher/shell_and_wait.h"
 #include "startup/platform/atomic_file.h"
@@ -31,35 +32,25 @@ void writeHiddenFile(const QString &path, const QByteArray &bytes) {
 }
 
 QStringList scriptLines(platform::ScriptKind kind, const BuildRequest &request,
-                        const QString &directory) {
+                        const ScriptTarget &target, const QString &directory) {
     if (kind == platform::ScriptKind::Batch)
-        return batchScriptLines(request.Path, request.fileName, request.CompType);
-    return posixScriptLines(directory.chopped(1), request.fileName, request.CompType);
+        return batchScriptLines(request.Path, target);
+    return posixScriptLines(directory.chopped(1), platform::cacheDirectory(), target);
 }
 
-QString writeBuildFiles(const BuildRequest &request) {
+QString writeBuildFiles(const BuildRequest &request, const ScriptTarget &target) {
     const platform::ScriptKind kind = platform::scriptKind();
     const QString directory = buildDirectory(request.Path);
     const QString &name = request.fileName;
     writeHiddenFile(directory + name + QStringLiteral(".java"),
-                    textFileBytes({request.sourceText}, kind));
+                    sourceCopyBytes(request.sourceText));
     if (request.CompType == BuildKind::Applet)
         writeFile(directory + name + QStringLiteral(".HTML"),
-                  textFileBytes(appletPageLines(name, request.ApHeight, request.ApWidth), kind));
+                  textFileBytes(appletPageLines(target, request.ApHeight, request.ApWidth), kind));
     const QString script = directory + scriptFileName(kind);
-    writeHiddenFile(script, textFileBytes(scriptLines(kind, request, directory), kind));
+    writeHiddenFile(script, textFileBytes(scriptLines(kind, request, target, directory), kind));
     QFile::setPermissions(script, QFile::permissions(script) | QFile::ExeOwner);
     return script;
-}
-
-void cleanUp(const QString &name, const AfterRunValues &after) {
-    const QString directory = buildDirectory(after.Path);
-    const QStringList files =
-        filesToDelete(directory, name, after.ClassNames, after.ClassCount, after.Class);
-    for (const QString &file : files) {
-        platform::setHidden(file, false);
-        QFile::remove(file);
-    }
 }
 
 // What javac printed, taken from the directory the script ran in, which the
@@ -88,7 +79,11 @@ BuildResult Comp(const BuildRequest &request, const std::function<AfterRunValues
         return {BuildOutcome::UnsafeName};
     const QChar sep = platform::separator();
     CreateNewDirectory(request.Path + sep + QStringLiteral("ClassFiles") + sep);
-    const QString script = writeBuildFiles(request);
+    // The class files land where the package javac compiled says, whatever
+    // the editor holds once the console has closed.
+    const ScriptTarget target{request.fileName, declaredPackage(request.sourceText),
+                              request.CompType};
+    const QString script = writeBuildFiles(request, target);
 
     LaunchFailure failure = LaunchFailure::None;
     const bool ran = ShellAndWait(script, kNormalWindow, 0, &failure);
@@ -98,16 +93,29 @@ BuildResult Comp(const BuildRequest &request, const std::function<AfterRunValues
         outcome = failure == LaunchFailure::NoTerminal ? BuildOutcome::NoTerminal
                                                        : BuildOutcome::NotStarted;
     BuildResult result = takeJavacOutput(request.Path, outcome);
-    cleanUp(request.fileName, afterRun ? afterRun() : AfterRunValues{request.Path});
+    const AfterRunValues after = afterRun ? afterRun() : AfterRunValues{request.Path};
+    removeBuildFiles(buildDirectory(after.Path), request.fileName, target.package, after.ClassNames,
+                     after.ClassCount, after.Class);
     return result;
 }
 
-QString noTerminalTitle() {
+QString messageTitle() {
     return QStringLiteral("编译+运行");
 }
 
 QString noTerminalText() {
     return QStringLiteral("未找到可用的终端程序（如 xterm），无法打开控制台窗口。");
+}
+
+QString unusableNameText() {
+    QString shown;
+    for (const QChar c : platform::forbiddenFileNameCharacters()) {
+        if (c.isPrint())
+            shown += (shown.isEmpty() ? QString() : QStringLiteral(" ")) + c;
+    }
+    return QStringLiteral("“文件”中的名称不能用作文件名：名称中不能含有 %1，也不能是“.”或“..”。"
+                          "程序未编译，也未运行。")
+        .arg(shown);
 }
 
 } // namespace qm::build

@@ -32,8 +32,8 @@ struct AfterRunValues {
 enum class BuildOutcome {
     Ran,        // the console ran and has closed
     NotStarted, // the script could not be started; nothing to tell the user
-    NoTerminal, // no terminal program: tell the user (noTerminalTitle/Text)
-    UnsafeName, // the file name would leave the build directory; nothing was written
+    NoTerminal, // no terminal program: tell the user (noTerminalText)
+    UnsafeName, // no file may have the name (unusableNameText); nothing was written
 };
 
 // What a build tells its caller.
@@ -54,8 +54,10 @@ QString buildDirectory(const QString &Path);
 // AfterRunValues names. Reports nothing itself.
 BuildResult Comp(const BuildRequest &request, const std::function<AfterRunValues()> &afterRun);
 
-// The message box for BuildOutcome::NoTerminal (critical icon, OK).
-QString noTerminalTitle();
+// The message boxes for BuildOutcome::NoTerminal and UnsafeName (critical
+// icon, OK), both titled messageTitle().
+QString messageTitle();
 QString noTerminalText();
+QString unusableNameText();
 
 } // namespace qm::build

@@ -34,7 +34,9 @@ void BuildRunner::Comp() {
     const QByteArray compiled = editorBytes(form.Txt_edit);
     const build::BuildResult result = build::Comp(request, afterRun);
     if (result.outcome == build::BuildOutcome::NoTerminal)
-        prompter.showError(window, build::noTerminalTitle(), build::noTerminalText());
+        prompter.showError(window, build::messageTitle(), build::noTerminalText());
+    if (result.outcome == build::BuildOutcome::UnsafeName)
+        prompter.showError(window, build::messageTitle(), build::unusableNameText());
     // Marks point at lines of the compiled text; after an edit during the run
     // they could point anywhere.
     if (result.javacOutputRead && editorBytes(form.Txt_edit) == compiled)

@@ -1,7 +1,8 @@
 #pragma once
-// "编译+运行": hands the editor's text to the build, reports the one
-// failure the user must hear about, a missing terminal, and once the console
-// has closed shows javac's errors and warnings in the editor.
+// "编译+运行": hands the editor's text to the build, reports the two
+// failures the user must hear about (a missing terminal, a name in 文件 that
+// no file can have), and once the console has closed shows javac's errors
+// and warnings in the editor.
 
 #include <QObject>
 

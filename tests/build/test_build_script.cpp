@@ -15,75 +15,123 @@ class TestBuildScript : public QObject {
 
 private slots:
     void batchBytes_data() {
-        QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("package");
         QTest::addColumn<int>("compType");
         QTest::addColumn<QByteArray>("expected");
         const QByteArray head =
             "@echo off\r\n"
             "D:\r\n"
             "cd D:\\MyJava\\ClassFiles\r\n"
-            "echo ------------\xe7\xbc\x96\xe8\xaf\x91\xe4\xb8\xad...------------\r\n";
+            "echo ------------\xe7\xbc\x96\xe8\xaf\x91\xe4\xb8\xad...------------\r\n"
+            "javac -J-XX:TieredStopAtLevel=1 -J-XX:+UseSerialGC -J-XX:-UsePerfData "
+            "-encoding UTF-8 ";
         // javac's status is kept before "type" shows its output.
-        const QByteArray done = "set compiled=%ERRORLEVEL%\r\n"
-                                "type javac-output.txt\r\n"
-                                "echo ----------\xe7\xbc\x96\xe8\xaf\x91+\xe8\xbf\x90\xe8\xa1\x8c"
-                                "\xe5\xae\x8c\xe6\x88\x90----------\r\n"
-                                "if not \"%compiled%\"==\"0\" goto done\r\n";
-        const QByteArray tail = ":done\r\npause\r\n";
-        QTest::newRow("standard") << "D:\\MyJava"
-                                  << "Hello" << 0
-                                  << head + "javac Hello.java > javac-output.txt 2>&1\r\n" + done +
-                                         "java Hello\r\n" + tail;
-        QTest::newRow("applet") << "D:\\MyJava"
-                                << "Hello" << 1
-                                << head + "javac Hello.java > javac-output.txt 2>&1\r\n" + done +
-                                       "appletviewer Hello.HTML\r\n" + tail;
+        const QByteArray compiled =
+            " > javac-output.txt 2>&1\r\n"
+            "set compiled=%ERRORLEVEL%\r\n"
+            "type javac-output.txt\r\n"
+            "if not \"%compiled%\"==\"0\" goto failed\r\n"
+            "echo ----------\xe7\xbc\x96\xe8\xaf\x91+\xe8\xbf\x90\xe8\xa1\x8c"
+            "\xe5\xae\x8c\xe6\x88\x90----------\r\n";
+        const QByteArray ended = "echo ----------\xe8\xbf\x90\xe8\xa1\x8c\xe7\xbb\x93\xe6\x9d\x9f"
+                                 "\xef\xbc\x8c\xe9\x80\x80\xe5\x87\xba\xe4\xbb\xa3\xe7\xa0\x81 "
+                                 "%errorlevel%----------\r\ngoto done\r\n";
+        const QByteArray noViewer =
+            ":noviewer\r\necho " +
+            QStringLiteral("未找到 appletviewer：JDK 11 起不再提供小程序查看器。").toUtf8() +
+            "\r\ngoto done\r\n";
+        const QByteArray tail = ":failed\r\necho ----------" +
+                                QStringLiteral("编译失败，程序未运行").toUtf8() +
+                                "----------\r\n:done\r\npause\r\n";
+        QTest::newRow("standard") << "Hello"
+                                  << "" << 0
+                                  << head + "Hello.java" + compiled + "java Hello\r\n" + ended +
+                                         tail;
+        QTest::newRow("package") << "Hello"
+                                 << "demo.app" << 0
+                                 << head + "-d . Hello.java" + compiled +
+                                        "java demo.app.Hello\r\n" + ended + tail;
+        QTest::newRow("applet") << "Hello"
+                                << "" << 1
+                                << head + "Hello.java" + compiled +
+                                       "where /q appletviewer || goto noviewer\r\n"
+                                       "appletviewer Hello.HTML\r\n" +
+                                       ended + noViewer + tail;
         QTest::newRow("empty name")
-            << "D:\\MyJava"
-            << "" << 0
-            << head + "javac .java > javac-output.txt 2>&1\r\n" + done + "java \r\n" + tail;
+            << ""
+            << "" << 0 << head + ".java" + compiled + "java \r\n" + ended + tail;
     }
 
     void batchBytes() {
-        QFETCH(QString, path);
         QFETCH(QString, name);
+        QFETCH(QString, package);
         QFETCH(int, compType);
         QFETCH(QByteArray, expected);
-        const QStringList lines = batchScriptLines(path, name, BuildKind(compType));
+        const QStringList lines =
+            batchScriptLines("D:\\MyJava", ScriptTarget{name, package, BuildKind(compType)});
+        // The code page here is UTF-8; on Windows it is the system's.
         QCOMPARE(textFileBytes(lines, ScriptKind::Batch), expected);
     }
 
     void posixLines_data() {
-        QTest::addColumn<QString>("directory");
         QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("package");
         QTest::addColumn<int>("compType");
+        QTest::addColumn<QString>("compileLine");
         QTest::addColumn<QString>("runLine");
-        QTest::newRow("standard") << "/home/u/MyJava/ClassFiles"
-                                  << "Hello" << 0
-                                  << "if [ \"$compiled\" -eq 0 ]; then java 'Hello'; fi";
-        QTest::newRow("applet") << "/home/u/MyJava/ClassFiles"
-                                << "Hello" << 1
-                                << "if [ \"$compiled\" -eq 0 ]; then appletviewer 'Hello.HTML'; fi";
+        QTest::newRow("standard") << "Hello"
+                                  << "" << 0
+                                  << "javac \"${javac_flags[@]}\" -encoding UTF-8 'Hello.java' "
+                                     "2>&1 | tee javac-output.txt"
+                                  << "  java 'Hello'";
+        QTest::newRow("package") << "Hello"
+                                 << "作业.第一章" << 0
+                                 << "javac \"${javac_flags[@]}\" -encoding UTF-8 -d . 'Hello.java' "
+                                    "2>&1 | tee javac-output.txt"
+                                 << "  java '作业.第一章.Hello'";
+        QTest::newRow("applet") << "Hello"
+                                << "" << 1
+                                << "javac \"${javac_flags[@]}\" -encoding UTF-8 'Hello.java' 2>&1 "
+                                   "| tee javac-output.txt"
+                                << "    appletviewer 'Hello.HTML'";
     }
 
+    // The script's behaviour is tested by running it (test_build_script_run);
+    // here only the lines that carry the names.
     void posixLines() {
-        QFETCH(QString, directory);
         QFETCH(QString, name);
+        QFETCH(QString, package);
         QFETCH(int, compType);
+        QFETCH(QString, compileLine);
         QFETCH(QString, runLine);
-        const QStringList expected{
-            "#!/bin/bash",
-            "cd '/home/u/MyJava/ClassFiles'",
-            "echo '------------编译中...------------'",
-            "javac -encoding UTF-8 'Hello.java' 2>&1 | tee javac-output.txt",
-            "compiled=${PIPESTATUS[0]}",
-            "echo '----------编译+运行完成----------'",
-            runLine,
-            "echo -n '请按任意键继续. . .'",
-            "read -r -s -n 1",
-        };
-        QCOMPARE(posixScriptLines(directory, name, BuildKind(compType)), expected);
+        const QStringList lines =
+            posixScriptLines("/home/u/MyJava/ClassFiles", "/home/u/.cache/q",
+                             ScriptTarget{name, package, BuildKind(compType)});
+        QCOMPARE(lines.first(), "#!/bin/bash");
+        QCOMPARE(lines.at(1), "cd '/home/u/MyJava/ClassFiles'");
+        QVERIFY(lines.contains(compileLine));
+        QVERIFY(lines.contains(runLine));
+        QVERIFY(lines.contains("cache='/home/u/.cache/q'"));
+        QCOMPARE(lines.last(), "read -r -s -n 1");
+    }
+
+    void archiveNeedsACacheDirectoryWithoutColons_data() {
+        QTest::addColumn<QString>("cache");
+        QTest::addColumn<bool>("archived");
+        QTest::newRow("plain") << "/home/u/.cache/quillmoss-java" << true;
+        QTest::newRow("none") << "" << false;
+        // The JVM reads "a:b" as two archives.
+        QTest::newRow("colon") << "/home/u/a:b/quillmoss-java" << false;
+    }
+
+    void archiveNeedsACacheDirectoryWithoutColons() {
+        QFETCH(QString, cache);
+        QFETCH(bool, archived);
+        const QString script = posixScriptLines("/b", cache, ScriptTarget{"Hello"}).join('\n');
+        QCOMPARE(script.contains("SharedArchiveFile"), archived);
+        QCOMPARE(script.contains("ArchiveClassesAtExit"), archived);
+        QVERIFY(script.contains("javac \"${javac_flags[@]}\""));
     }
 
     void posixBytesAreUtf8WithLf() {
@@ -128,7 +176,7 @@ private slots:
         QFETCH(int, width);
         QFETCH(QString, tag);
         const QStringList expected{"<html>", tag, "</applet>", "</html>"};
-        QCOMPARE(appletPageLines("Hello", qint16(height), qint16(width)), expected);
+        QCOMPARE(appletPageLines(ScriptTarget{"Hello"}, qint16(height), qint16(width)), expected);
     }
 
     void deletionList_data() {
@@ -138,25 +186,24 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("expected");
         const QString d = "/b/ClassFiles/";
-        const QString out = d + "javac-output.txt";
         QTest::newRow("scanned names in order")
             << QStringList{"Shape", "Hello"} << 2 << 0 << "Hello"
-            << QStringList{d + "Shape.class", d + "Hello.class", d + "Hello.java", d + "Hello.HTML",
-                           out};
+            << QStringList{d + "Shape.class", d + "Hello.class", d + "Hello.java",
+                           d + "Hello.HTML"};
         QTest::newRow("kept classes") << QStringList{"Shape", "Hello"} << 2 << 1 << "Hello"
-                                      << QStringList{d + "Hello.java", d + "Hello.HTML", out};
+                                      << QStringList{d + "Hello.java", d + "Hello.HTML"};
         QTest::newRow("any non-zero keeps") << QStringList{"Hello"} << 1 << -1 << "Hello"
-                                            << QStringList{d + "Hello.java", d + "Hello.HTML", out};
+                                            << QStringList{d + "Hello.java", d + "Hello.HTML"};
         QTest::newRow("empty and unreached entries")
             << QStringList{"", "A"} << 4 << 0 << "A"
-            << QStringList{d + "A.class", d + "A.java", d + "A.HTML", out};
+            << QStringList{d + "A.class", d + "A.java", d + "A.HTML"};
         QTest::newRow("names leaving the directory")
             << QStringList{"../../x", "a\\b", ".", "..", "ok"} << 5 << 0 << "ok"
-            << QStringList{d + "ok.class", d + "ok.java", d + "ok.HTML", out};
+            << QStringList{d + "ok.class", d + "ok.java", d + "ok.HTML"};
         QTest::newRow("empty file name")
-            << QStringList{} << 0 << 0 << "" << QStringList{d + ".java", d + ".HTML", out};
+            << QStringList{} << 0 << 0 << "" << QStringList{d + ".java", d + ".HTML"};
         QTest::newRow("unconfined file name")
-            << QStringList{"Hello"} << 1 << 0 << "../Hello" << QStringList{d + "Hello.class", out};
+            << QStringList{"Hello"} << 1 << 0 << "../Hello" << QStringList{d + "Hello.class"};
     }
 
     void deletionList() {
@@ -165,8 +212,50 @@ private slots:
         QFETCH(int, keepClasses);
         QFETCH(QString, name);
         QFETCH(QStringList, expected);
-        QCOMPARE(filesToDelete("/b/ClassFiles/", name, classNames, classCount, qint16(keepClasses)),
-                 expected);
+        // javac's output goes last, whatever else does.
+        expected << "/b/ClassFiles/javac-output.txt";
+        QCOMPARE(
+            filesToDelete("/b/ClassFiles/", name, "", classNames, classCount, qint16(keepClasses)),
+            expected);
+    }
+
+    void packageClassesAndDirectories() {
+        const QString d = "/b/ClassFiles/";
+        QCOMPARE(packageDirectory("demo.app"), "demo/app/");
+        QCOMPARE(packageDirectory(""), "");
+        QCOMPARE(packageDirectories(d, "a.b.c"), (QStringList{d + "a/b/c", d + "a/b", d + "a"}));
+        QCOMPARE(packageDirectories(d, ""), QStringList{});
+        // Class files lie in the package's directory, the copy and the page above it.
+        QCOMPARE(filesToDelete(d, "Hello", "demo.app", {"Shape", "Hello"}, 2, 0),
+                 (QStringList{d + "demo/app/Shape.class", d + "demo/app/Hello.class",
+                              d + "Hello.java", d + "Hello.HTML", d + "javac-output.txt"}));
+        QCOMPARE(filesToDelete(d, "Hello", "demo.app", {"Hello"}, 1, 1),
+                 (QStringList{d + "Hello.java", d + "Hello.HTML", d + "javac-output.txt"}));
+        QCOMPARE(
+            appletPageLines(ScriptTarget{"Hello", "demo.app", BuildKind::Applet}, 200, 400).at(1),
+            "<applet code=\"demo.app.Hello.class\" height=200 width=400>");
+    }
+
+    void nestedClassFiles_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("nested");
+        QTest::newRow("member") << "Library$Book.class" << true;
+        QTest::newRow("anonymous") << "SortNames$1.class" << true;
+        QTest::newRow("local") << "SortNames$1Person.class" << true;
+        QTest::newRow("two levels") << "Library$Book$Page.class" << true;
+        QTest::newRow("the class itself") << "Library.class" << false;
+        QTest::newRow("another class") << "Other$1.class" << false;
+        QTest::newRow("name is only a prefix") << "LibraryX$1.class" << false;
+        QTest::newRow("not a class file") << "Library$Book.java" << false;
+        QTest::newRow("beyond ClassCount") << "Unreached$1.class" << false;
+        QTest::newRow("empty entry matches nothing") << "$1.class" << false;
+    }
+
+    void nestedClassFiles() {
+        QFETCH(QString, file);
+        QFETCH(bool, nested);
+        const QStringList names{"Library", "", "SortNames", "Unreached"};
+        QCOMPARE(isNestedClassFile(file, names, 3), nested);
     }
 
     void nameConfinement_data() {
@@ -180,6 +269,16 @@ private slots:
         QTest::newRow("dot dot") << ".." << false;
         QTest::newRow("slash") << "a/b" << false;
         QTest::newRow("backslash") << "a\\b" << false;
+        QTest::newRow("NUL") << QString("a") + QChar(0) + "b" << false;
+        QTest::newRow("Chinese") << "成绩单" << true;
+#ifdef Q_OS_WIN
+        QTest::newRow("colon") << "a:b" << false;
+        QTest::newRow("angle brackets") << "Box<T>" << false;
+        QTest::newRow("question mark") << "a?" << false;
+#else
+        QTest::newRow("colon is a file name here") << "a:b" << true;
+        QTest::newRow("angle brackets are a file name here") << "Box<T>" << true;
+#endif
     }
 
     void nameConfinement() {

@@ -1,26 +1,39 @@
 // The bash script run for real, with stand-ins for the JDK tools that log
-// every call: hostile directory and class names run nothing but the tools.
+// every call: hostile directory and class names run nothing but the tools,
+// packages reach javac and java, the console's lines tell what happened, and
+// a JDK's archive is looked up and made as it should be.
 
 #include "build/build_script.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <functional>
 
 using namespace qm::build;
 using qm::BuildKind;
 
 namespace {
 
+const QString kVersion = QStringLiteral("17.0.99+1-Test");
+
 // What the stand-in for javac prints, on both of its outputs, as javac does.
 const QByteArray kJavacSays = "Hello.java:3: 错误: 找不到符号\n";
 const QByteArray kJavacCounts = "1 个错误\n";
 
-// Logs its name, working directory and arguments, NUL-separated.
-void writeFakeTool(const QString &directory, const QString &tool, int status) {
+// Logs its name, working directory and arguments, NUL-separated, then runs
+// `more`; javac also prints a diagnostic.
+void writeFakeTool(const QString &directory, const QString &tool, int status,
+                   const QByteArray &more = {}) {
+    QVERIFY(QDir().mkpath(directory));
     const QString path = directory + "/" + tool;
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -28,10 +41,100 @@ void writeFakeTool(const QString &directory, const QString &tool, int status) {
                                 ? "printf '" + kJavacSays + "' >&2\nprintf '" + kJavacCounts + "'\n"
                                 : QByteArray();
     file.write("#!/bin/bash\nprintf '%s\\0' " + tool.toUtf8() +
-               " \"$PWD\" \"$@\" >> \"$TOOL_LOG\"\n" + says + "exit " + QByteArray::number(status) +
-               "\n");
+               " \"$PWD\" \"$@\" >> \"$TOOL_LOG\"\n" + says + more + "\nexit " +
+               QByteArray::number(status) + "\n");
     file.close();
     QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner);
+}
+
+// A JDK layout: bin/javac beside a release file. Asked to make an archive, the
+// stand-in writes `archive` there (nothing when empty).
+void writeFakeJdk(const QString &jdk, const QByteArray &archive) {
+    QFile release(jdk + "/release");
+    QVERIFY(QDir().mkpath(jdk + "/bin") && release.open(QIODevice::WriteOnly));
+    release.write("IMPLEMENTOR=\"Test\"\nJAVA_RUNTIME_VERSION=\"" + kVersion.toUtf8() +
+                  "\"\nJAVA_VERSION=\"17.0.99\"\n");
+    release.close();
+    writeFakeTool(jdk + "/bin", "javac", 0,
+                  "for a; do case $a in -J-XX:ArchiveClassesAtExit=*) printf '%s' '" + archive +
+                      "' > \"${a#*=}\"; [ -n '" + archive +
+                      "' ] || rm -f \"${a#*=}\";; esac; done");
+}
+
+struct Run {
+    QStringList calls; // the tools' log, entry by entry
+    QString output;
+};
+
+class ScriptRunner {
+public:
+    ScriptRunner() {
+        bin = root.filePath("bin");
+        cache = root.filePath("cache");
+        writeFakeTool(bin, "java", 0);
+    }
+
+    Run run(const QString &buildDir, const QString &cacheDir, const ScriptTarget &target,
+            const QProcessEnvironment &extra = {}) {
+        QDir().mkpath(buildDir);
+        const QString script = buildDir + "/Tamsorley.sh";
+        QFile file(script);
+        file.open(QIODevice::WriteOnly);
+        file.write(textFileBytes(posixScriptLines(buildDir, cacheDir, target),
+                                 qm::platform::ScriptKind::Posix));
+        file.close();
+        QFile::remove(log());
+
+        QProcess bash;
+        QProcessEnvironment env;
+        env.insert("PATH", bin + ":/usr/bin:/bin");
+        env.insert("TOOL_LOG", log());
+        env.insert("LANG", "C.UTF-8");
+        for (const QString &key : extra.keys())
+            env.insert(key, extra.value(key));
+        bash.setProcessEnvironment(env);
+        bash.setWorkingDirectory(root.path());
+        bash.start("/bin/bash", {script});
+        bash.waitForStarted();
+        bash.write("k");
+        bash.closeWriteChannel();
+        if (!bash.waitForFinished(10000) || bash.exitCode() != 0)
+            qWarning("the script did not end well");
+        return {loggedCalls(), QString::fromUtf8(bash.readAllStandardOutput())};
+    }
+
+    QStringList loggedCalls() const {
+        QFile file(log());
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        QStringList calls = QString::fromUtf8(file.readAll()).split(QChar(0));
+        calls.removeLast();
+        return calls;
+    }
+
+    QString log() const { return root.filePath("log"); }
+
+    QTemporaryDir root;
+    QString bin;
+    QString cache;
+};
+
+QStringList cacheFiles(const QString &cache) {
+    return QDir(cache).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot,
+                                 QDir::Name);
+}
+
+// The detached archive job ends on its own; wait for what it leaves.
+bool waitFor(const std::function<bool()> &done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < 10000)
+        QThread::msleep(20);
+    return done();
+}
+
+bool waitForCache(const QString &cache, const QStringList &expected) {
+    return waitFor([&] { return cacheFiles(cache) == expected; });
 }
 
 } // namespace
@@ -43,92 +146,245 @@ private slots:
     void hostileNamesRunOnlyTheTools_data() {
         QTest::addColumn<QString>("directoryName");
         QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("package");
         QTest::addColumn<int>("compType");
         QTest::addColumn<int>("javacStatus");
         QTest::newRow("plain, compiled") << "Class Files"
-                                         << "Hello" << 0 << 0;
+                                         << "Hello"
+                                         << "" << 0 << 0;
         QTest::newRow("compile error runs nothing") << "ClassFiles"
-                                                    << "Hello" << 0 << 1;
+                                                    << "Hello"
+                                                    << "" << 0 << 1;
         QTest::newRow("applet") << "ClassFiles"
-                                << "Hello" << 1 << 0;
+                                << "Hello"
+                                << "" << 1 << 0;
         QTest::newRow("applet, compile error") << "ClassFiles"
-                                               << "Hello" << 1 << 2;
+                                               << "Hello"
+                                               << "" << 1 << 2;
+        QTest::newRow("package") << "ClassFiles"
+                                 << "Hello"
+                                 << "demo.app" << 0 << 0;
+        QTest::newRow("Chinese package and class") << "类 文件"
+                                                   << "成绩单"
+                                                   << "作业.第一章" << 0 << 0;
+        QTest::newRow("package, applet") << "ClassFiles"
+                                         << "Hello"
+                                         << "demo" << 1 << 0;
         QTest::newRow("quotes in the name") << "ClassFiles"
-                                            << "H'; touch INJ1; echo '" << 0 << 0;
+                                            << "H'; touch INJ1; echo '"
+                                            << "" << 0 << 0;
         QTest::newRow("substitutions") << "d $(touch INJ2) `touch INJ3`"
-                                       << "$(touch INJ4)`touch INJ5`" << 0 << 0;
+                                       << "$(touch INJ4)`touch INJ5`"
+                                       << "" << 0 << 0;
         QTest::newRow("separators") << "a;touch INJ6&b|c"
-                                    << "x && touch INJ7 || y" << 1 << 0;
+                                    << "x && touch INJ7 || y"
+                                    << "" << 1 << 0;
         QTest::newRow("quotes everywhere") << "'\"\\'\""
-                                           << "\"'\\$HOME'\"" << 0 << 0;
+                                           << "\"'\\$HOME'\""
+                                           << "" << 0 << 0;
         QTest::newRow("line break") << "new\ntouch INJ8"
-                                    << "n\ntouch INJ9" << 0 << 0;
+                                    << "n\ntouch INJ9"
+                                    << "" << 0 << 0;
         QTest::newRow("leading dash") << "-rf"
-                                      << "-v" << 0 << 0;
+                                      << "-v"
+                                      << "" << 0 << 0;
     }
 
     void hostileNamesRunOnlyTheTools() {
         QFETCH(QString, directoryName);
         QFETCH(QString, name);
+        QFETCH(QString, package);
         QFETCH(int, compType);
         QFETCH(int, javacStatus);
 
-        QTemporaryDir root;
-        QVERIFY(root.isValid());
-        const QString bin = root.filePath("bin");
-        const QString buildDir = root.filePath("src/") + directoryName;
-        const QString start = root.filePath("start");
-        QVERIFY(QDir().mkpath(bin) && QDir().mkpath(buildDir) && QDir().mkpath(start));
-        writeFakeTool(bin, "javac", javacStatus);
-        writeFakeTool(bin, "java", 0);
-        writeFakeTool(bin, "appletviewer", 0);
+        ScriptRunner runner;
+        writeFakeTool(runner.bin, "javac", javacStatus);
+        writeFakeTool(runner.bin, "appletviewer", 0);
+        const QString buildDir = runner.root.filePath("src/") + directoryName;
+        const Run run =
+            runner.run(buildDir, runner.cache, ScriptTarget{name, package, BuildKind(compType)});
 
-        const QString script = buildDir + "/Tamsorley.sh";
-        QFile file(script);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        const QStringList lines = posixScriptLines(buildDir, name, BuildKind(compType));
-        file.write(textFileBytes(lines, qm::platform::ScriptKind::Posix));
-        file.close();
-
-        QProcess bash;
-        QProcessEnvironment env;
-        env.insert("PATH", bin + ":/usr/bin:/bin");
-        env.insert("TOOL_LOG", root.filePath("log"));
-        bash.setProcessEnvironment(env);
-        bash.setWorkingDirectory(start);
-        bash.start("/bin/bash", {script});
-        QVERIFY(bash.waitForStarted());
-        bash.write("k");
-        bash.closeWriteChannel();
-        QVERIFY(bash.waitForFinished(10000));
-        QCOMPARE(bash.exitCode(), 0);
-
-        QStringList expected{"javac", buildDir, "-encoding", "UTF-8", name + ".java"};
-        // The program runs only when javac's own status says it compiled, not tee's.
+        // No JDK layout behind this javac: no JVM flags for it. The program runs
+        // only when javac's own status says it compiled, not tee's.
+        QStringList expected{"javac", buildDir, "-encoding", "UTF-8"};
+        if (!package.isEmpty())
+            expected << "-d"
+                     << ".";
+        expected << name + ".java";
+        const QString runName = package.isEmpty() ? name : package + "." + name;
         if (javacStatus == 0 && compType == 0)
-            expected << "java" << buildDir << name;
+            expected << "java" << buildDir << runName;
         if (javacStatus == 0 && compType == 1)
             expected << "appletviewer" << buildDir << name + ".HTML";
-        QFile log(root.filePath("log"));
-        QVERIFY(log.open(QIODevice::ReadOnly));
-        QStringList calls = QString::fromUtf8(log.readAll()).split(QChar(0));
-        QCOMPARE(calls.takeLast(), QString());
-        QCOMPARE(calls, expected);
+        QCOMPARE(run.calls, expected);
 
-        const QString output = QString::fromUtf8(bash.readAllStandardOutput());
-        const qsizetype compiling = output.indexOf("------------编译中...------------");
-        const qsizetype finished = output.indexOf("----------编译+运行完成----------");
-        QVERIFY(compiling >= 0 && finished > compiling);
-        QVERIFY(output.endsWith("请按任意键继续. . ."));
+        const QString ok = "----------编译+运行完成----------";
+        const QString failed = "----------编译失败，程序未运行----------";
+        QVERIFY(run.output.startsWith("------------编译中...------------\n"));
+        QCOMPARE(run.output.contains(ok), javacStatus == 0);
+        QCOMPARE(run.output.contains(failed), javacStatus != 0);
+        QCOMPARE(run.output.contains("运行结束"), javacStatus == 0);
+        QVERIFY(run.output.endsWith("请按任意键继续. . ."));
+        QVERIFY2(cacheFiles(runner.cache).isEmpty(), "no JDK, yet an archive was made");
         // javac's output shows in the console and is kept in the build directory.
-        QVERIFY(output.contains(QString::fromUtf8(kJavacSays + kJavacCounts)));
-        QFile kept(buildDir + "/" + javacOutputFileName());
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), kJavacSays + kJavacCounts);
+        QVERIFY(run.output.contains(QString::fromUtf8(kJavacSays + kJavacCounts)));
+        QCOMPARE(qm::testing::fileBytes(buildDir + "/" + javacOutputFileName()),
+                 kJavacSays + kJavacCounts);
 
-        QDirIterator it(root.path(), {"INJ*"}, QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator it(runner.root.path(), {"INJ*"}, QDir::Files, QDirIterator::Subdirectories);
         const QString injected = it.hasNext() ? it.next() : QString();
         QVERIFY2(injected.isEmpty(), qPrintable("injected command ran: " + injected));
+    }
+
+    void runEndTellsStatusAndTime_data() {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("work");
+        QTest::addColumn<QString>("seconds");
+        QTest::newRow("success") << 0 << QByteArray() << "0\\.0\\d";
+        QTest::newRow("System.exit(3)") << 3 << QByteArray() << "0\\.0\\d";
+        QTest::newRow("uncaught exception, a while")
+            << 1 << QByteArray("sleep 0.3") << "0\\.[3-9]\\d";
+        QTest::newRow("killed by a signal") << 0 << QByteArray("kill -9 $$") << "0\\.\\d\\d";
+    }
+
+    void runEndTellsStatusAndTime() {
+        QFETCH(int, status);
+        QFETCH(QByteArray, work);
+        QFETCH(QString, seconds);
+        ScriptRunner runner;
+        writeFakeTool(runner.bin, "javac", 0);
+        writeFakeTool(runner.bin, "java", status, "printf 'no line end'\n" + work);
+        const Run run = runner.run(runner.root.filePath("b"), "", ScriptTarget{"Hello"});
+        const int shown = work.startsWith("kill") ? 137 : status;
+        const QRegularExpression line("no line end----------运行结束，退出代码 " +
+                                      QString::number(shown) + "，用时 " + seconds +
+                                      " 秒----------\n请按任意键继续\\. \\. \\.$");
+        QVERIFY2(line.match(run.output).hasMatch(), qPrintable(run.output));
+    }
+
+    void missingAppletViewerIsExplained() {
+        ScriptRunner runner;
+        writeFakeTool(runner.bin, "javac", 0);
+        // Only the stand-ins and the basic tools: no appletviewer anywhere.
+        QProcessEnvironment env;
+        env.insert("PATH", runner.bin + ":/bin");
+        const Run run = runner.run(runner.root.filePath("b"), "",
+                                   ScriptTarget{"Hello", "", BuildKind::Applet}, env);
+        QVERIFY2(run.output.contains("\n未找到 appletviewer：JDK 11 起不再提供小程序查看器。\n"),
+                 qPrintable(run.output));
+        QVERIFY(!run.output.contains("运行结束"));
+        QVERIFY(!run.output.contains("not found"));
+    }
+
+    void localeIsUtf8ForTheTools_data() {
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("seen");
+        QTest::newRow("UTF-8 already") << "LANG"
+                                       << "C.UTF-8"
+                                       << "";
+        QTest::newRow("C") << "LANG"
+                           << "C"
+                           << "C.UTF-8";
+        QTest::newRow("POSIX overrides all") << "LC_ALL"
+                                             << "POSIX"
+                                             << "C.UTF-8";
+        QTest::newRow("a UTF-8 locale not installed") << "LANG"
+                                                      << "xx_YY.UTF-8"
+                                                      << "C.UTF-8";
+    }
+
+    void localeIsUtf8ForTheTools() {
+        QFETCH(QString, variable);
+        QFETCH(QString, value);
+        QFETCH(QString, seen);
+        ScriptRunner runner;
+        writeFakeTool(runner.bin, "javac", 0, "printf 'LC_ALL=%s\\0' \"$LC_ALL\" >> \"$TOOL_LOG\"");
+        QProcessEnvironment env;
+        env.insert(variable, value);
+        const Run run = runner.run(runner.root.filePath("b"), "", ScriptTarget{"Hello"}, env);
+        QVERIFY2(run.calls.contains("LC_ALL=" + seen), qPrintable(run.calls.join(' ')));
+    }
+
+    void jdkGetsQuickFlagsAndItsArchive() {
+        ScriptRunner runner;
+        const QString jdk = runner.root.filePath("jdk");
+        writeFakeJdk(jdk, "ARCHIVE");
+        QProcessEnvironment env;
+        env.insert("PATH", jdk + "/bin:" + runner.bin + ":/usr/bin:/bin");
+        const QString buildDir = runner.root.filePath("b");
+        const QString archive = runner.cache + "/javac-" + kVersion + "-7.jsa";
+
+        // First build: no archive yet; it is made once the run is over.
+        const Run first = runner.run(buildDir, runner.cache, ScriptTarget{"Hello"}, env);
+        QStringList quick{"javac", buildDir};
+        quick << quickJavacFlags() << "-encoding"
+              << "UTF-8"
+              << "Hello.java";
+        QCOMPARE(first.calls.mid(0, quick.size()), quick);
+        QVERIFY(waitForCache(runner.cache, {QFileInfo(archive).fileName()}));
+        QCOMPARE(qm::testing::fileBytes(archive), QByteArray("ARCHIVE"));
+
+        // Second build: the archive is used, none is made.
+        const Run second = runner.run(buildDir, runner.cache, ScriptTarget{"Hello"}, env);
+        QVERIFY2(second.calls.contains("-J-XX:SharedArchiveFile=" + archive),
+                 qPrintable(second.calls.join(' ')));
+        QThread::msleep(300);
+        QVERIFY(!runner.loggedCalls().join(' ').contains("ArchiveClassesAtExit"));
+    }
+
+    void damagedArchiveIsNotUsed_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("truncated") << QByteArray("ARCH") << "javac-" + kVersion + "-7.jsa";
+        QTest::newRow("grown") << QByteArray("ARCHIVE!!") << "javac-" + kVersion + "-7.jsa";
+        QTest::newRow("no size in the name")
+            << QByteArray("ARCHIVE") << "javac-" + kVersion + "-.jsa";
+        QTest::newRow("another JDK's") << QByteArray("ARCHIVE") << "javac-11.0.2-7.jsa";
+    }
+
+    void damagedArchiveIsNotUsed() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, fileName);
+        ScriptRunner runner;
+        const QString jdk = runner.root.filePath("jdk");
+        writeFakeJdk(jdk, "ARCHIVE");
+        QVERIFY(QDir().mkpath(runner.cache));
+        QFile damaged(runner.cache + "/" + fileName);
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(content);
+        damaged.close();
+        QProcessEnvironment env;
+        env.insert("PATH", jdk + "/bin:" + runner.bin + ":/usr/bin:/bin");
+        const Run run =
+            runner.run(runner.root.filePath("b"), runner.cache, ScriptTarget{"Hello"}, env);
+        QVERIFY(!run.calls.join(' ').contains("SharedArchiveFile"));
+        QVERIFY(run.output.contains("运行结束，退出代码 0"));
+        // A sound one is made beside it.
+        const QString made = "javac-" + kVersion + "-7.jsa";
+        QStringList expected{made};
+        if (fileName != made)
+            expected << fileName;
+        expected.sort();
+        QVERIFY(waitFor([&] {
+            return cacheFiles(runner.cache) == expected &&
+                   qm::testing::fileBytes(runner.cache + "/" + made) == "ARCHIVE";
+        }));
+    }
+
+    void jdkThatCannotMakeAnArchiveIsNotAskedAgain() {
+        ScriptRunner runner;
+        const QString jdk = runner.root.filePath("jdk");
+        writeFakeJdk(jdk, "");
+        QProcessEnvironment env;
+        env.insert("PATH", jdk + "/bin:" + runner.bin + ":/usr/bin:/bin");
+        const QString buildDir = runner.root.filePath("b");
+        const Run first = runner.run(buildDir, runner.cache, ScriptTarget{"Hello"}, env);
+        QVERIFY(first.output.contains("运行结束，退出代码 0"));
+        QVERIFY(waitForCache(runner.cache, {"javac-" + kVersion + ".failed"}));
+        runner.run(buildDir, runner.cache, ScriptTarget{"Hello"}, env);
+        QThread::msleep(300);
+        QVERIFY(!runner.loggedCalls().join(' ').contains("ArchiveClassesAtExit"));
     }
 };
 

@@ -35,6 +35,7 @@ private slots:
         QVERIFY(home.isValid());
         qputenv("HOME", home.path().toUtf8());
         qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
+        qputenv("XDG_CACHE_HOME", home.filePath("cache").toUtf8());
         // No terminal program anywhere on the search path.
         QVERIFY(QDir().mkpath(home.filePath("empty-bin")));
         qputenv("PATH", home.filePath("empty-bin").toUtf8());
@@ -69,7 +70,8 @@ private slots:
         QCOMPARE(copyAtEnd, source.toUtf8() + "\n");
         QCOMPARE(pageAtEnd, page);
         const QStringList script =
-            posixScriptLines(buildDir().chopped(1), name, BuildKind(compType));
+            posixScriptLines(buildDir().chopped(1), home.filePath("cache/quillmoss-java"),
+                             ScriptTarget{name, "", BuildKind(compType)});
         QCOMPARE(qm::testing::fileBytes(buildDir() + "Tamsorley.sh"),
                  textFileBytes(script, qm::platform::ScriptKind::Posix));
         QCOMPARE(buildFiles(), QStringList{"Tamsorley.sh"});
@@ -77,33 +79,119 @@ private slots:
 
     void noTerminalStillCleansUp() {
         QVERIFY(QDir().mkpath(buildDir()));
-        for (const char *file : {"Hello.class", "Shape.class", "Hello$1.class", "notes.txt"})
+        for (const char *file : {"Hello.class", "Shape.class", "Hello$1.class",
+                                 "Shape$Corner.class", "Other$1.class", "notes.txt"})
             touch(buildDir() + file);
         touch(home.filePath("My Java/Shape.class"));
-        // The clean-up reads ClassNames as the editor holds them after the run.
+        // The clean-up reads ClassNames as the editor holds them after the run;
+        // javac's files for classes nested in them go too.
         const BuildOutcome outcome =
             Comp(BuildRequest{kPath, "class Hello {}", "Hello"}, [] {
                 return AfterRunValues{kPath, 0, {"Hello", "", "../Shape", "Shape", "Unbuilt"}, 5};
             }).outcome;
         QCOMPARE(outcome, BuildOutcome::NoTerminal);
-        QCOMPARE(buildFiles(), (QStringList{"Hello$1.class", "Tamsorley.sh", "notes.txt"}));
+        QCOMPARE(buildFiles(), (QStringList{"Other$1.class", "Tamsorley.sh", "notes.txt"}));
         QVERIFY(QFile::exists(home.filePath("My Java/Shape.class")));
     }
 
-    void unconfinedNameWritesNothing() {
+    void unusableNameWritesNothing_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("parent directory") << "../Hello";
+        QTest::newRow("backslash") << "a\\Hello";
+        QTest::newRow("dot dot") << "..";
+        QTest::newRow("NUL") << QString("Hel") + QChar(0) + "lo";
+    }
+
+    void unusableNameWritesNothing() {
+        QFETCH(QString, name);
         const QString saved = home.filePath("My Java/Hello.java");
         QVERIFY(QDir().mkpath(home.filePath("My Java")));
         touch(saved, "the saved source");
         bool cleanedUp = false;
-        const BuildOutcome outcome =
-            Comp(BuildRequest{kPath, "class ../Hello {}", "../Hello"}, [&] {
-                cleanedUp = true;
-                return AfterRunValues{kPath, 0, {"../Hello"}, 1};
-            }).outcome;
+        const BuildOutcome outcome = Comp(BuildRequest{kPath, "class " + name + " {}", name}, [&] {
+                                         cleanedUp = true;
+                                         return AfterRunValues{kPath, 0, {name}, 1};
+                                     }).outcome;
         QCOMPARE(outcome, BuildOutcome::UnsafeName);
         QVERIFY(!cleanedUp);
         QCOMPARE(qm::testing::fileBytes(saved), QByteArray("the saved source"));
         QVERIFY(!QFile::exists(buildDir() + "Tamsorley.sh"));
+    }
+
+    void packageCleanUp_data() {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("keep");
+        QTest::addColumn<QStringList>("made");
+        QTest::addColumn<QStringList>("left");
+        const QString demo = "package demo.app;\npublic class Hello {}\nclass Shape {}\n";
+        const QStringList javacMade{"demo/app/Hello.class", "demo/app/Shape.class",
+                                    "demo/app/Hello$Inner.class", "demo/app/Hello$1.class"};
+        QTest::newRow("emptied directories go") << demo << 0 << javacMade << QStringList{};
+        QTest::newRow("kept classes keep them") << demo << 1 << javacMade << javacMade;
+        QTest::newRow("a foreign file keeps its directory")
+            << demo << 0 << javacMade + QStringList{"demo/notes.txt", "demo/app/Other.class"}
+            << QStringList{"demo/app/Other.class", "demo/notes.txt"};
+        QTest::newRow("only the declared package")
+            << demo << 0 << QStringList{"Hello.class", "demo/Hello.class", "demo/app/Hello.class"}
+            << QStringList{"Hello.class", "demo/Hello.class"};
+        QTest::newRow("compile failed, nothing made")
+            << demo << 0 << QStringList{} << QStringList{};
+        const QString deep = "package a.b.c.d.e.f.g.h.i.j;\nclass Hello {}";
+        QTest::newRow("deep package")
+            << deep << 0 << QStringList{"a/b/c/d/e/f/g/h/i/j/Hello.class"} << QStringList{};
+        QTest::newRow("Chinese package")
+            << QStringLiteral("package 作业.第一章;\nclass Hello {}") << 0
+            << QStringList{QStringLiteral("作业/第一章/Hello.class")} << QStringList{};
+        // Not a package at all: the names stay inside the build directory.
+        QTest::newRow("dots only")
+            << "package ..;\nclass Hello {}" << 0 << QStringList{"../Hello.class"}
+            << QStringList{"../Hello.class"};
+        QTest::newRow("slashes") << "package ../../x;\nclass Hello {}" << 0
+                                 << QStringList{"../../x/Hello.class"}
+                                 << QStringList{"../../x/Hello.class"};
+    }
+
+    void packageCleanUp() {
+        QFETCH(QString, source);
+        QFETCH(int, keep);
+        QFETCH(QStringList, made);
+        QFETCH(QStringList, left);
+        QDir(home.filePath("x")).removeRecursively();
+        QDir(home.filePath("My Java")).removeRecursively();
+        for (const QString &file : made) {
+            QVERIFY(QDir().mkpath(QFileInfo(buildDir() + file).path()));
+            touch(buildDir() + file);
+        }
+        Comp(BuildRequest{kPath, source, "Hello"}, [&] {
+            return AfterRunValues{kPath, qint16(keep), {"Hello", "Shape"}, 2};
+        });
+        QStringList remaining;
+        for (const QString &file : made) {
+            if (QFile::exists(buildDir() + file))
+                remaining << file;
+        }
+        remaining.sort();
+        left.sort();
+        QCOMPARE(remaining, left);
+        if (left.isEmpty())
+            QCOMPARE(
+                QDir(buildDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                QStringList{"Tamsorley.sh"});
+    }
+
+    void linkedPackageDirectoryIsNotFollowed() {
+        // demo/ leads out of the build directory; what lies there stays.
+        const QString outside = home.filePath("elsewhere");
+        QDir(outside).removeRecursively();
+        QVERIFY(QDir().mkpath(outside + "/app") && QDir().mkpath(buildDir()));
+        touch(outside + "/app/Hello.class");
+        QVERIFY(QFile::link(outside, buildDir() + "demo"));
+        Comp(BuildRequest{kPath, "package demo.app;\nclass Hello {}", "Hello"}, [] {
+            return AfterRunValues{kPath, 0, {"Hello"}, 1};
+        });
+        QVERIFY(QFile::exists(outside + "/app/Hello.class"));
+        QVERIFY(QFileInfo(buildDir() + "demo").isSymLink());
+        QFile::remove(buildDir() + "demo");
     }
 
     void runningConsoleKeepsReadingItsOwnScript() {

@@ -59,6 +59,23 @@ QString expandDirectory(const QString &text) {
     return QDir::homePath() + separator() + text;
 }
 
+QString forbiddenFileNameCharacters() {
+    QString characters = QStringLiteral("/\\");
+    if (kWindows) {
+        characters += QStringLiteral("<>:\"|?*");
+        for (char16_t c = 1; c < 32; ++c)
+            characters += QChar(c);
+    }
+    return QChar(0) + characters;
+}
+
+QString cacheDirectory() {
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (dir.isEmpty())
+        dir = QDir::homePath() + QStringLiteral("/.cache");
+    return dir + QStringLiteral("/quillmoss-java");
+}
+
 void setHidden(const QString &path, bool hidden) {
 #ifdef Q_OS_WIN
     const std::wstring native = QDir::toNativeSeparators(path).toStdWString();

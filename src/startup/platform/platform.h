@@ -30,6 +30,15 @@ bool directoryTextUsable(const QString &text);
 // directory, never below whatever the working directory happens to be.
 QString expandDirectory(const QString &text);
 
+// Characters no file name may hold here: NUL, '/' and '\\' everywhere (a name
+// must never reach another directory), on Windows also <>:"|?* and the
+// control characters.
+QString forbiddenFileNameCharacters();
+
+// Where the program keeps what it can make again, such as the compiler's
+// class-data archive; not created here.
+QString cacheDirectory();
+
 // Program-owned files rest hidden on Windows; a no-op elsewhere.
 void setHidden(const QString &path, bool hidden);
 

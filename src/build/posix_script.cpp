@@ -1,0 +1,126 @@
+// The bash build script: locale, javac with its quick start, the run with its
+// exit status and time, the final prompt.
+#include "build/archive_job.h"
+#include "build/build_script.h"
+#include "build/console_texts.h"
+#include "startup/platform/shell_quote.h"
+
+namespace qm::build {
+
+namespace {
+
+QString echo(const QString &text) {
+    return QStringLiteral("echo ") + shellQuote(text);
+}
+
+// javac and java read and write Chinese file and package names only under a
+// UTF-8 locale; the copy itself is read as UTF-8 whatever the locale.
+QStringList localeLines() {
+    return {QStringLiteral("[ \"$(locale charmap 2>/dev/null)\" = UTF-8 ] || export "
+                           "LC_ALL=C.UTF-8")};
+}
+
+// The JDK is the one the javac on the search path belongs to; only a real
+// JDK (one with a release file) gets the quick flags and an archive.
+QStringList javacSetupLines() {
+    return {
+        QStringLiteral("javac_flags=()"),
+        QStringLiteral("jdk=$(readlink -f -- \"$(command -v javac)\" 2>/dev/null)"),
+        QStringLiteral("jdk=${jdk%/bin/javac}"),
+        QStringLiteral("jdk_version="),
+        QStringLiteral("if [ -f \"$jdk/release\" ]; then"),
+        QStringLiteral("  javac_flags=(") + quickJavacFlags().join(QLatin1Char(' ')) +
+            QLatin1Char(')'),
+        QStringLiteral("  while IFS='=' read -r key value; do"),
+        QStringLiteral("    case $key in"),
+        QStringLiteral("      JAVA_RUNTIME_VERSION) jdk_version=${value//\\\"/} ;;"),
+        QStringLiteral("      JAVA_VERSION) jdk_version=${jdk_version:-${value//\\\"/}} ;;"),
+        QStringLiteral("    esac"),
+        QStringLiteral("  done < \"$jdk/release\""),
+        QStringLiteral("  jdk_version=${jdk_version//[^A-Za-z0-9._+-]/_}"),
+        QStringLiteral("fi"),
+    };
+}
+
+// The console shows javac's output while a copy goes to the editor.
+QString compileLine(const ScriptTarget &target) {
+    QString line = QStringLiteral("javac \"${javac_flags[@]}\" -encoding UTF-8 ");
+    if (!target.package.isEmpty())
+        line += QStringLiteral("-d . ");
+    return line + shellQuote(target.name + QStringLiteral(".java")) +
+           QStringLiteral(" 2>&1 | tee ") + javacOutputFileName();
+}
+
+// Spaces to the end of the line wrap only when the program left text on it;
+// the carriage return then starts the status line on a line of its own.
+QStringList freshLineLines() {
+    return {
+        QStringLiteral("  if [ -t 1 ]; then"),
+        QStringLiteral("    columns=$(stty size 2>/dev/null </dev/tty); columns=${columns#* }"),
+        QStringLiteral("    case $columns in ''|*[!0-9]*) ;; *) printf '%*s\\r' \"$columns\" '' ;; "
+                       "esac"),
+        QStringLiteral("  fi"),
+    };
+}
+
+// The run, timed from bash's own clock (a '.' or ',' before the microseconds).
+QStringList timedRunLines(const QString &command) {
+    QStringList lines{
+        QStringLiteral("  started=$EPOCHREALTIME"),
+        QLatin1String("  ") + command,
+        QStringLiteral("  status=$?"),
+        QStringLiteral("  ended=$EPOCHREALTIME"),
+    };
+    lines << freshLineLines();
+    lines << QStringLiteral("  centis=$(( (${ended//[.,]/} - ${started//[.,]/} + 5000) / 10000 ))")
+          << QStringLiteral("  printf -v seconds '%d.%02d' $((centis / 100)) $((centis % 100))")
+          << QStringLiteral("  printf -- ") +
+                 shellQuote(runEndedLine(QStringLiteral("%s"), QStringLiteral("%s")) +
+                            QStringLiteral("\\n")) +
+                 QStringLiteral(" \"$status\" \"$seconds\"");
+    return lines;
+}
+
+QStringList runLines(const ScriptTarget &target) {
+    if (target.CompType == BuildKind::StandardProgram)
+        return timedRunLines(QStringLiteral("java ") + shellQuote(runName(target)));
+    QStringList lines{QStringLiteral("  if command -v appletviewer >/dev/null; then")};
+    const QString viewer =
+        QStringLiteral("appletviewer ") + shellQuote(target.name + QStringLiteral(".HTML"));
+    for (const QString &line : timedRunLines(viewer))
+        lines << QStringLiteral("  ") + line;
+    lines << QStringLiteral("  else") << QStringLiteral("    ") + echo(noAppletViewer())
+          << QStringLiteral("  fi");
+    return lines;
+}
+
+// Keys typed while javac or the program ran are read away first, so only a
+// key pressed after the prompt closes the console.
+QStringList promptLines() {
+    return {
+        QStringLiteral("if [ -t 0 ]; then while read -r -s -n 1 -t 0.05; do :; done; fi"),
+        QStringLiteral("echo -n ") + shellQuote(pressAnyKey()),
+        QStringLiteral("read -r -s -n 1"),
+    };
+}
+
+} // namespace
+
+QStringList posixScriptLines(const QString &buildDirectory, const QString &cacheDirectory,
+                             const ScriptTarget &target) {
+    QStringList lines{QStringLiteral("#!/bin/bash"),
+                      QStringLiteral("cd ") + shellQuote(buildDirectory)};
+    lines << localeLines() << echo(compilingLine()) << javacSetupLines();
+    lines << archiveLookupLines(cacheDirectory);
+    // The status is javac's own, not tee's.
+    lines << compileLine(target) << QStringLiteral("compiled=${PIPESTATUS[0]}")
+          << QStringLiteral("if [ \"$compiled\" -eq 0 ]; then")
+          << QStringLiteral("  ") + echo(compiledLine());
+    lines << runLines(target);
+    lines << QStringLiteral("else") << QStringLiteral("  ") + echo(compileFailedLine())
+          << QStringLiteral("fi");
+    lines << archiveStartLines(cacheDirectory) << promptLines();
+    return lines;
+}
+
+} // namespace qm::build
