@@ -54,7 +54,6 @@ QStringList archiveLookupLines(const QString &cacheDirectory) {
         return {};
     return {
         QStringLiteral("cache=") + shellQuote(cacheDirectory),
-        QStringLiteral("archive="),
         QStringLiteral("make_archive="),
         QStringLiteral("if [ -n \"$jdk_version\" ]; then"),
         QStringLiteral("  for candidate in \"$cache/javac-$jdk_version-\"*.jsa; do"),
@@ -63,8 +62,9 @@ QStringList archiveLookupLines(const QString &cacheDirectory) {
                        "then archive=$candidate; break; fi"),
         QStringLiteral("  done"),
         QStringLiteral("  if [ -n \"$archive\" ]; then"),
-        QStringLiteral("    javac_flags+=(-J-XX:SharedArchiveFile=\"$archive\" "
-                       "-J-XX:+VerifySharedSpaces -J-Xlog:cds=off -J-Xlog:cds+dynamic=off)"),
+        QStringLiteral("    archive_flags=(-J-XX:SharedArchiveFile=\"$archive\" "
+                       "-J-XX:+VerifySharedSpaces -J-Xlog:cds=off -J-Xlog:cds+dynamic=off "
+                       "-J-XX:+SuppressFatalErrorMessage)"),
         // Not while another build is making it (a job ends within three minutes).
         QStringLiteral("  elif [ ! -e \"$cache/javac-$jdk_version.failed\" ] && [ -z \"$(find "
                        "\"$cache\" -maxdepth 1 -name \".javac-$jdk_version-*\" -mmin -4 "

@@ -10,9 +10,9 @@
 
 namespace qm::build {
 
-// After javacSetupLines (posix_script.cpp), which sets $jdk, $jdk_version and
-// the array javac_flags: adds the archive to javac_flags when a sound one is
-// in `cacheDirectory`, else notes that one should be made. Empty when the
+// After javacSetupLines (posix_script.cpp), which sets $jdk and $jdk_version:
+// sets $archive and the array archive_flags when a sound archive is in
+// `cacheDirectory`, else notes that one should be made. Empty when the
 // directory cannot take one (empty, or holding ':', which the JVM reads as
 // a list separator).
 QStringList archiveLookupLines(const QString &cacheDirectory);

@@ -25,6 +25,8 @@ QStringList localeLines() {
 QStringList javacSetupLines() {
     return {
         QStringLiteral("javac_flags=()"),
+        QStringLiteral("archive_flags=()"),
+        QStringLiteral("archive="),
         QStringLiteral("jdk=$(readlink -f -- \"$(command -v javac)\" 2>/dev/null)"),
         QStringLiteral("jdk=${jdk%/bin/javac}"),
         QStringLiteral("jdk_version="),
@@ -42,13 +44,33 @@ QStringList javacSetupLines() {
     };
 }
 
-// The console shows javac's output while a copy goes to the editor.
-QString compileLine(const ScriptTarget &target) {
-    QString line = QStringLiteral("javac \"${javac_flags[@]}\" -encoding UTF-8 ");
+QString javacArguments(const ScriptTarget &target) {
+    QString arguments = QStringLiteral("-encoding UTF-8 ");
     if (!target.package.isEmpty())
-        line += QStringLiteral("-d . ");
-    return line + shellQuote(target.name + QStringLiteral(".java")) +
-           QStringLiteral(" 2>&1 | tee ") + javacOutputFileName();
+        arguments += QStringLiteral("-d . ");
+    return arguments + shellQuote(target.name + QStringLiteral(".java"));
+}
+
+// The console shows javac's output while a copy goes to the editor; the
+// status is javac's own, not tee's.
+QString teeLine(const QString &javac) {
+    return javac + QStringLiteral(" 2>&1 | tee ") + javacOutputFileName() +
+           QStringLiteral("; compiled=${PIPESTATUS[0]}");
+}
+
+// The JVM cannot check every damage to an archive before it maps it; one it
+// dies on (SIGABRT, silently: bash reports no signal of a pipeline's first
+// command) is removed and javac runs again without it.
+QStringList compileLines(const ScriptTarget &target) {
+    return {
+        teeLine(QStringLiteral("javac \"${javac_flags[@]}\" \"${archive_flags[@]}\" ") +
+                javacArguments(target)),
+        QStringLiteral("if [ \"$compiled\" -eq 134 ] && [ -n \"$archive\" ]; then"),
+        QStringLiteral("  rm -f -- \"$archive\""),
+        QStringLiteral("  ") +
+            teeLine(QStringLiteral("javac \"${javac_flags[@]}\" ") + javacArguments(target)),
+        QStringLiteral("fi"),
+    };
 }
 
 // Spaces to the end of the line wrap only when the program left text on it;
@@ -112,9 +134,7 @@ QStringList posixScriptLines(const QString &buildDirectory, const QString &cache
                       QStringLiteral("cd ") + shellQuote(buildDirectory)};
     lines << localeLines() << echo(compilingLine()) << javacSetupLines();
     lines << archiveLookupLines(cacheDirectory);
-    // The status is javac's own, not tee's.
-    lines << compileLine(target) << QStringLiteral("compiled=${PIPESTATUS[0]}")
-          << QStringLiteral("if [ \"$compiled\" -eq 0 ]; then")
+    lines << compileLines(target) << QStringLiteral("if [ \"$compiled\" -eq 0 ]; then")
           << QStringLiteral("  ") + echo(compiledLine());
     lines << runLines(target);
     lines << QStringLiteral("else") << QStringLiteral("  ") + echo(compileFailedLine())

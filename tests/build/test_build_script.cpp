@@ -80,21 +80,27 @@ private slots:
         QTest::addColumn<int>("compType");
         QTest::addColumn<QString>("compileLine");
         QTest::addColumn<QString>("runLine");
-        QTest::newRow("standard") << "Hello"
-                                  << "" << 0
-                                  << "javac \"${javac_flags[@]}\" -encoding UTF-8 'Hello.java' "
-                                     "2>&1 | tee javac-output.txt"
-                                  << "  java 'Hello'";
-        QTest::newRow("package") << "Hello"
-                                 << "作业.第一章" << 0
-                                 << "javac \"${javac_flags[@]}\" -encoding UTF-8 -d . 'Hello.java' "
-                                    "2>&1 | tee javac-output.txt"
-                                 << "  java '作业.第一章.Hello'";
-        QTest::newRow("applet") << "Hello"
-                                << "" << 1
-                                << "javac \"${javac_flags[@]}\" -encoding UTF-8 'Hello.java' 2>&1 "
-                                   "| tee javac-output.txt"
-                                << "    appletviewer 'Hello.HTML'";
+        QTest::newRow("standard")
+            << "Hello"
+            << "" << 0
+            << "javac \"${javac_flags[@]}\" \"${archive_flags[@]}\" -encoding UTF-8 "
+               "'Hello.java' 2>&1 | tee javac-output.txt; "
+               "compiled=${PIPESTATUS[0]}"
+            << "  java 'Hello'";
+        QTest::newRow("package")
+            << "Hello"
+            << "作业.第一章" << 0
+            << "javac \"${javac_flags[@]}\" \"${archive_flags[@]}\" -encoding UTF-8 -d . "
+               "'Hello.java' 2>&1 | tee javac-output.txt; "
+               "compiled=${PIPESTATUS[0]}"
+            << "  java '作业.第一章.Hello'";
+        QTest::newRow("applet")
+            << "Hello"
+            << "" << 1
+            << "javac \"${javac_flags[@]}\" \"${archive_flags[@]}\" -encoding UTF-8 "
+               "'Hello.java' 2>&1 | tee javac-output.txt; "
+               "compiled=${PIPESTATUS[0]}"
+            << "    appletviewer 'Hello.HTML'";
     }
 
     // The script's behaviour is tested by running it (test_build_script_run);

@@ -372,6 +372,28 @@ private slots:
         }));
     }
 
+    void archiveTheJvmDiesOnIsRemoved() {
+        ScriptRunner runner;
+        const QString jdk = runner.root.filePath("jdk");
+        writeFakeJdk(jdk, "ARCHIVE");
+        // Dies as the JVM does on an archive it cannot map.
+        writeFakeTool(
+            jdk + "/bin", "javac", 0,
+            "case \"$*\" in *SharedArchiveFile*) echo '# fatal' >&2; kill -ABRT $$;; esac");
+        QVERIFY(QDir().mkpath(runner.cache));
+        const QString archive = runner.cache + "/javac-" + kVersion + "-7.jsa";
+        QVERIFY(qm::testing::writeBytes(archive, "ARCHIVE"));
+        QProcessEnvironment env;
+        env.insert("PATH", jdk + "/bin:" + runner.bin + ":/usr/bin:/bin");
+        const Run run =
+            runner.run(runner.root.filePath("b"), runner.cache, ScriptTarget{"Hello"}, env);
+        QVERIFY2(run.output.contains("运行结束，退出代码 0"), qPrintable(run.output));
+        QVERIFY2(!run.output.contains("Aborted"), qPrintable(run.output));
+        QCOMPARE(run.calls.count("javac"), 2);
+        QVERIFY(!run.calls.join(' ').contains("ArchiveClassesAtExit"));
+        QVERIFY(!QFile::exists(archive));
+    }
+
     void jdkThatCannotMakeAnArchiveIsNotAskedAgain() {
         ScriptRunner runner;
         const QString jdk = runner.root.filePath("jdk");

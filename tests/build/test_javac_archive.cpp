@@ -1,0 +1,212 @@
+// javac's class-data archive with the real JDK: the bash script run without a
+// console. Whatever lies in the cache, the build compiles and runs, and the
+// JVM prints nothing of it; builds at the same time share the cache safely.
+
+#include "build/build_script.h"
+#include "test_files.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <memory>
+
+using namespace qm::build;
+
+namespace {
+
+const QString kProgram = QStringLiteral("public class Hello {\n"
+                                        "    public static void main(String[] args) {\n"
+                                        "        System.out.println(\"你好，archive\");\n"
+                                        "    }\n"
+                                        "}\n");
+
+QStringList archivesIn(const QString &cache) {
+    return QDir(cache).entryList({"javac-*.jsa"}, QDir::Files, QDir::Name);
+}
+
+// The size the name promises matches the file.
+bool archiveSound(const QString &cache, const QString &name) {
+    const qint64 promised = name.section('-', -1).chopped(4).toLongLong();
+    return promised > 0 && QFileInfo(cache + "/" + name).size() == promised;
+}
+
+bool waitForArchive(const QString &cache) {
+    QElapsedTimer clock;
+    clock.start();
+    while (archivesIn(cache).isEmpty() && clock.elapsed() < 60000)
+        QThread::msleep(50);
+    return !archivesIn(cache).isEmpty();
+}
+
+bool workLeft(const QString &cache) {
+    return !QDir(cache).entryList({".javac-*"}, QDir::Dirs | QDir::Hidden).isEmpty();
+}
+
+// One build: the script written into `buildDir` and started with bash.
+std::unique_ptr<QProcess> startBuild(const QString &buildDir, const QString &cache) {
+    QDir().mkpath(buildDir);
+    qm::testing::writeBytes(buildDir + "/Hello.java", sourceCopyBytes(kProgram));
+    const QString script = buildDir + "/Tamsorley.sh";
+    qm::testing::writeBytes(script,
+                            textFileBytes(posixScriptLines(buildDir, cache, ScriptTarget{"Hello"}),
+                                          qm::platform::ScriptKind::Posix));
+    auto bash = std::make_unique<QProcess>();
+    bash->setProcessChannelMode(QProcess::MergedChannels);
+    bash->start("/bin/bash", {script});
+    bash->waitForStarted();
+    bash->closeWriteChannel();
+    return bash;
+}
+
+QString finish(QProcess &bash) {
+    bash.waitForFinished(60000);
+    return QString::fromUtf8(bash.readAll());
+}
+
+QString runBuild(const QString &buildDir, const QString &cache) {
+    return finish(*startBuild(buildDir, cache));
+}
+
+void damage(const QString &path, const QString &how) {
+    QFile file(path);
+    file.setPermissions(file.permissions() | QFile::WriteOwner);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    const qint64 size = file.size();
+    if (how == "truncated") {
+        file.resize(size / 3);
+    } else if (how == "bytes changed inside") {
+        for (qint64 at : {size / 4, size / 2, size * 3 / 4}) {
+            file.seek(at);
+            file.write("\xde\xad\xbe\xef\xde\xad\xbe\xef");
+        }
+    } else if (how == "random bytes") {
+        QByteArray noise(size, 0);
+        QRandomGenerator(5).fillRange(reinterpret_cast<quint32 *>(noise.data()), size / 4);
+        file.write(noise);
+    } else if (how == "empty") {
+        file.resize(0);
+    }
+}
+
+} // namespace
+
+class TestJavacArchive : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        for (const char *tool : {"javac", "java", "setsid"}) {
+            if (QStandardPaths::findExecutable(tool).isEmpty())
+                QSKIP(qPrintable(QString("%1 is not installed").arg(tool)));
+        }
+        QVERIFY(root.isValid());
+        // One sound archive, made the way a first build makes it.
+        const QString output = runBuild(root.filePath("first"), cache());
+        QVERIFY2(output.contains("你好，archive"), qPrintable(output));
+        QVERIFY(waitForArchive(cache()));
+        const QStringList archives = archivesIn(cache());
+        QCOMPARE(archives.size(), 1);
+        QVERIFY(archiveSound(cache(), archives.first()));
+        soundArchive = root.filePath("sound.jsa");
+        QVERIFY(QFile::copy(cache() + "/" + archives.first(), soundArchive));
+        archiveName = archives.first();
+        QTRY_VERIFY_WITH_TIMEOUT(!workLeft(cache()), 10000);
+    }
+
+    void damagedArchiveNeverBreaksTheBuild_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("keepsName");
+        // The name still promises the full size.
+        QTest::newRow("truncated") << "truncated" << true;
+        QTest::newRow("bytes changed inside") << "bytes changed inside" << true;
+        QTest::newRow("random bytes") << "random bytes" << true;
+        // Its name promises what it holds.
+        QTest::newRow("empty, named so") << "empty" << false;
+        QTest::newRow("truncated, named so") << "truncated" << false;
+    }
+
+    void damagedArchiveNeverBreaksTheBuild() {
+        QFETCH(QString, how);
+        QFETCH(bool, keepsName);
+        const QString damagedCache = root.filePath("damaged");
+        QDir(damagedCache).removeRecursively();
+        QVERIFY(QDir().mkpath(damagedCache));
+        const QString copy = damagedCache + "/work.jsa";
+        QVERIFY(QFile::copy(soundArchive, copy));
+        damage(copy, how);
+        const QString version = archiveName.section('-', 0, -2);
+        const QString name = keepsName
+                                 ? archiveName
+                                 : version + "-" + QString::number(QFileInfo(copy).size()) + ".jsa";
+        QVERIFY(QFile::rename(copy, damagedCache + "/" + name));
+
+        const QString buildDir = root.filePath("build-" + how);
+        const QString output = runBuild(buildDir, damagedCache);
+        QVERIFY2(output.contains("你好，archive\n"), qPrintable(output));
+        QVERIFY2(output.contains("运行结束，退出代码 0"), qPrintable(output));
+        for (const char *noise : {"rror", "arning", "fatal", "cds", "shared archive"})
+            QVERIFY2(!output.contains(noise), qPrintable(output));
+        QVERIFY(QDir(buildDir).entryList({"hs_err*"}, QDir::Files).isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!workLeft(damagedCache), 60000);
+    }
+
+    void archiveFromAnotherJdkIsIgnored() {
+        const QString other = "/usr/lib/jvm/temurin-25-jdk-amd64/bin/javac";
+        if (!QFileInfo(other).isExecutable())
+            QSKIP("no second JDK here");
+        const QString otherCache = root.filePath("other");
+        QVERIFY(QDir().mkpath(otherCache));
+        const QString made = otherCache + "/made.jsa";
+        QProcess dump;
+        dump.setWorkingDirectory(root.path());
+        dump.start(other, {"-J-XX:ArchiveClassesAtExit=" + made, "-d", root.filePath("o"),
+                           root.filePath("first/Hello.java")});
+        QVERIFY(dump.waitForFinished(60000) && QFile::exists(made));
+        const QString version = archiveName.section('-', 0, -2);
+        QVERIFY(QFile::rename(made, otherCache + "/" + version + "-" +
+                                        QString::number(QFileInfo(made).size()) + ".jsa"));
+        const QString output = runBuild(root.filePath("build-other"), otherCache);
+        QVERIFY2(output.contains("你好，archive\n"), qPrintable(output));
+        QVERIFY2(!output.contains("rror") && !output.contains("arning"), qPrintable(output));
+    }
+
+    void buildsAtTheSameTimeBothSucceed() {
+        // A cold cache: both may set out to make the archive.
+        const QString shared = root.filePath("shared");
+        auto one = startBuild(root.filePath("one"), shared);
+        auto two = startBuild(root.filePath("two"), shared);
+        const QString first = finish(*one);
+        const QString second = finish(*two);
+        for (const QString &output : {first, second}) {
+            QVERIFY2(output.contains("你好，archive\n"), qPrintable(output));
+            QVERIFY2(output.contains("运行结束，退出代码 0"), qPrintable(output));
+        }
+        QVERIFY(waitForArchive(shared));
+        QTRY_VERIFY_WITH_TIMEOUT(!workLeft(shared), 60000);
+        for (const QString &archive : archivesIn(shared))
+            QVERIFY2(archiveSound(shared, archive), qPrintable(archive));
+
+        // Warm now: two more at once, using it.
+        auto three = startBuild(root.filePath("three"), shared);
+        auto four = startBuild(root.filePath("four"), shared);
+        QVERIFY(finish(*three).contains("你好，archive\n"));
+        QVERIFY(finish(*four).contains("你好，archive\n"));
+    }
+
+private:
+    QString cache() const { return root.filePath("cache"); }
+
+    QTemporaryDir root;
+    QString soundArchive;
+    QString archiveName;
+};
+
+QTEST_GUILESS_MAIN(TestJavacArchive)
+#include "test_javac_archive.moc"
