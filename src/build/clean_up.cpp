@@ -27,12 +27,11 @@ bool packageIsPlainDirectories(const QString &buildDirectory, const QString &pac
                         [](const QString &level) { return QFileInfo(level).isSymLink(); });
 }
 
-void removeNestedClassFiles(const QString &directory, const QStringList &ClassNames,
-                            int ClassCount) {
+void removeClassFilesOf(const QString &directory, const QStringList &types) {
     const QStringList classFiles =
         QDir(directory).entryList({QLatin1Char('*') + kClassSuffix}, QDir::Files | QDir::Hidden);
     for (const QString &file : classFiles) {
-        if (isNestedClassFile(file, ClassNames, ClassCount))
+        if (isClassFileOf(file, types))
             removeFile(directory + file);
     }
 }
@@ -85,30 +84,29 @@ QStringList filesToDelete(const QString &buildDirectory, const QString &name,
     return files;
 }
 
-bool isNestedClassFile(const QString &fileName, const QStringList &ClassNames, int ClassCount) {
+bool isClassFileOf(const QString &fileName, const QStringList &types) {
     if (!fileName.endsWith(kClassSuffix))
         return false;
-    for (int k = 0; k < ClassCount; ++k) {
-        const QString outer = ClassNames.value(k);
-        if (!outer.isEmpty() && fileName.startsWith(outer + QLatin1Char('$')))
-            return true;
-    }
-    return false;
+    const QString base = fileName.chopped(kClassSuffix.size());
+    return std::any_of(types.cbegin(), types.cend(), [&](const QString &type) {
+        return !type.isEmpty() && (base == type || base.startsWith(type + QLatin1Char('$')));
+    });
 }
 
-void removeBuildFiles(const QString &buildDirectory, const QString &name, const QString &package,
+void removeBuildFiles(const QString &buildDirectory, const CompiledSource &compiled,
                       const QStringList &ClassNames, int ClassCount, qint16 Class) {
-    const bool reachable = packageIsPlainDirectories(buildDirectory, package);
+    const bool reachable = packageIsPlainDirectories(buildDirectory, compiled.package);
     const qint16 keep = reachable ? Class : qint16(1);
-    const QStringList files =
-        filesToDelete(buildDirectory, name, package, ClassNames, ClassCount, keep);
+    const QStringList files = filesToDelete(buildDirectory, compiled.name, compiled.package,
+                                            ClassNames, ClassCount, keep);
     for (const QString &file : files)
         removeFile(file);
     if (keep != 0)
         return;
-    removeNestedClassFiles(buildDirectory + packageDirectory(package), ClassNames, ClassCount);
+    const QStringList types = ClassNames.mid(0, ClassCount) + compiled.types;
+    removeClassFilesOf(buildDirectory + packageDirectory(compiled.package), types);
     // rmdir removes only what is empty, so classes kept or made by others stay.
-    for (const QString &level : packageDirectories(buildDirectory, package))
+    for (const QString &level : packageDirectories(buildDirectory, compiled.package))
         QDir().rmdir(level);
 }
 

@@ -27,15 +27,23 @@ QStringList filesToDelete(const QString &buildDirectory, const QString &name,
                           const QString &package, const QStringList &ClassNames, int ClassCount,
                           qint16 Class);
 
-// Whether `fileName` is a class file javac writes for a class nested in one
-// of the scanned names: "Hello$Inner.class", "Hello$1.class" for "Hello".
-bool isNestedClassFile(const QString &fileName, const QStringList &ClassNames, int ClassCount);
+// Whether `fileName` is the class file of one of `types` or of a class nested
+// in one: "Hello.class", "Hello$Inner.class", "Hello$1.class" for "Hello".
+bool isClassFileOf(const QString &fileName, const QStringList &types);
 
-// Deletes what filesToDelete names and, unless `Class` is not 0, the nested
-// class files of the scanned names; then removes the package's directories
-// that are left empty. Nothing outside the build directory is touched: a
-// package directory that is a symbolic link keeps its content.
-void removeBuildFiles(const QString &buildDirectory, const QString &name, const QString &package,
+// What the build compiled, as the clean-up needs it.
+struct CompiledSource {
+    QString name;      // N, the copy's base name
+    QString package;   // the package it declares, "" for none
+    QStringList types; // the types it declares (declaredTypeNames)
+};
+
+// Deletes what filesToDelete names; unless `Class` is not 0 also the class
+// files of the types the compiled source declares and of classes nested in
+// them or in the scanned names, which javac wrote beside them; then removes
+// the package's directories left empty. Nothing outside the build directory
+// is touched: a package directory that is a symbolic link keeps its content.
+void removeBuildFiles(const QString &buildDirectory, const CompiledSource &compiled,
                       const QStringList &ClassNames, int ClassCount, qint16 Class);
 
 } // namespace qm::build

@@ -94,8 +94,10 @@ BuildResult Comp(const BuildRequest &request, const std::function<AfterRunValues
                                                        : BuildOutcome::NotStarted;
     BuildResult result = takeJavacOutput(request.Path, outcome);
     const AfterRunValues after = afterRun ? afterRun() : AfterRunValues{request.Path};
-    removeBuildFiles(buildDirectory(after.Path), request.fileName, target.package, after.ClassNames,
-                     after.ClassCount, after.Class);
+    const CompiledSource compiled{request.fileName, target.package,
+                                  declaredTypeNames(request.sourceText)};
+    removeBuildFiles(buildDirectory(after.Path), compiled, after.ClassNames, after.ClassCount,
+                     after.Class);
     return result;
 }
 

@@ -68,6 +68,46 @@ bool skipSpaceAndComments(CodePoints &in) {
     }
 }
 
+// A quoted literal up to its unescaped closing quote; a line break ends a
+// broken one.
+void skipQuoted(CodePoints &in, char32_t quote) {
+    in.advance();
+    while (!in.atEnd() && in.peek() != quote && in.peek() != '\n') {
+        if (in.peek() == '\\')
+            in.advance();
+        in.advance();
+    }
+    in.advance();
+}
+
+void skipTextBlock(CodePoints &in) {
+    while (!in.atEnd() && !in.skip(u"\"\"\"")) {
+        if (in.peek() == '\\')
+            in.advance();
+        in.advance();
+    }
+}
+
+// Skips what cannot declare a type; false when it found nothing to skip.
+bool skipNonCode(CodePoints &in) {
+    const qsizetype start = in.position();
+    if (!skipSpaceAndComments(in))
+        return true; // a comment left open runs to the end
+    if (in.position() != start)
+        return true;
+    if (in.skip(u"\"\"\""))
+        skipTextBlock(in);
+    else if (in.peek() == '"' || in.peek() == '\'')
+        skipQuoted(in, in.peek());
+    else
+        return false;
+    return true;
+}
+
+bool isTypeKeyword(QStringView word) {
+    return word == u"class" || word == u"interface" || word == u"enum" || word == u"record";
+}
+
 QStringView identifierAt(CodePoints &in) {
     const qsizetype start = in.position();
     if (!isJavaIdentifierStart(in.peek()))
@@ -129,6 +169,29 @@ QString declaredPackage(QStringView source) {
             return {};
         name += QLatin1Char('.');
     }
+}
+
+QStringList declaredTypeNames(QStringView source) {
+    CodePoints in(source);
+    QStringList names;
+    bool afterDot = false;
+    bool nameNext = false; // the last token was a type keyword
+    while (!in.atEnd()) {
+        if (skipNonCode(in))
+            continue;
+        const QStringView word = identifierAt(in);
+        if (word.isEmpty()) {
+            afterDot = in.peek() == '.';
+            nameNext = false;
+            in.advance();
+            continue;
+        }
+        if (nameNext && !names.contains(word))
+            names << word.toString();
+        nameNext = !afterDot && isTypeKeyword(word);
+        afterDot = false;
+    }
+    return names;
 }
 
 } // namespace qm::build

@@ -4,6 +4,7 @@
 // files it writes.
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 namespace qm::build {
@@ -29,5 +30,13 @@ inline constexpr qsizetype kMaxPackageLength = 1024;
 // words and dots. Anything else first, a malformed name, a missing ';' or a
 // name longer than kMaxPackageLength gives "": javac then reports the fault.
 QString declaredPackage(QStringView source);
+
+// The names of the types the source declares with class, interface, enum or
+// record (an annotation type too), nested ones as well, in order and each
+// once; comments, strings, character literals and text blocks are skipped,
+// and a class literal (Hello.class) declares nothing. These are the names of
+// the class files javac writes, besides those of nested classes
+// ("Outer$Inner") and anonymous ones ("Outer$1").
+QStringList declaredTypeNames(QStringView source);
 
 } // namespace qm::build

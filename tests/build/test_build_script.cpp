@@ -242,26 +242,26 @@ private slots:
             "<applet code=\"demo.app.Hello.class\" height=200 width=400>");
     }
 
-    void nestedClassFiles_data() {
+    void classFilesOfTypes_data() {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("nested");
+        QTest::addColumn<bool>("belongs");
+        QTest::newRow("the class itself") << "Library.class" << true;
         QTest::newRow("member") << "Library$Book.class" << true;
         QTest::newRow("anonymous") << "SortNames$1.class" << true;
         QTest::newRow("local") << "SortNames$1Person.class" << true;
         QTest::newRow("two levels") << "Library$Book$Page.class" << true;
-        QTest::newRow("the class itself") << "Library.class" << false;
         QTest::newRow("another class") << "Other$1.class" << false;
-        QTest::newRow("name is only a prefix") << "LibraryX$1.class" << false;
+        QTest::newRow("name is only a prefix") << "LibraryX.class" << false;
+        QTest::newRow("nested in a prefix") << "LibraryX$1.class" << false;
         QTest::newRow("not a class file") << "Library$Book.java" << false;
-        QTest::newRow("beyond ClassCount") << "Unreached$1.class" << false;
         QTest::newRow("empty entry matches nothing") << "$1.class" << false;
+        QTest::newRow("bare suffix") << ".class" << false;
     }
 
-    void nestedClassFiles() {
+    void classFilesOfTypes() {
         QFETCH(QString, file);
-        QFETCH(bool, nested);
-        const QStringList names{"Library", "", "SortNames", "Unreached"};
-        QCOMPARE(isNestedClassFile(file, names, 3), nested);
+        QFETCH(bool, belongs);
+        QCOMPARE(isClassFileOf(file, {"Library", "", "SortNames"}), belongs);
     }
 
     void nameConfinement_data() {

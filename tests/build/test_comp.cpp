@@ -134,6 +134,14 @@ private slots:
         QTest::newRow("only the declared package")
             << demo << 0 << QStringList{"Hello.class", "demo/Hello.class", "demo/app/Hello.class"}
             << QStringList{"Hello.class", "demo/Hello.class"};
+        // The scan names only what follows "class"; javac writes every type.
+        QTest::newRow("interfaces, enums and records too")
+            << "package demo.app;\ninterface Priced {}\nenum Size { S; void f() {} }\n"
+               "record Point(int x) {}\npublic class Hello {}"
+            << 0
+            << QStringList{"demo/app/Priced.class", "demo/app/Size.class", "demo/app/Size$1.class",
+                           "demo/app/Point.class", "demo/app/Hello.class"}
+            << QStringList{};
         QTest::newRow("compile failed, nothing made")
             << demo << 0 << QStringList{} << QStringList{};
         const QString deep = "package a.b.c.d.e.f.g.h.i.j;\nclass Hello {}";

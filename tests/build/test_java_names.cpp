@@ -105,6 +105,51 @@ private slots:
         QCOMPARE(qm::build::declaredPackage(source), package);
     }
 
+    void declaredTypes_data() {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QStringList>("types");
+        QTest::newRow("none") << "" << QStringList{};
+        QTest::newRow("kinds of types")
+            << "interface Priced {}\nenum Drink implements Priced { TEA }\n"
+               "record Point(int x) {}\n@interface Marker {}\npublic class Shop {}"
+            << QStringList{"Priced", "Drink", "Point", "Marker", "Shop"};
+        QTest::newRow("nested and generic")
+            << "public class Box<T> { static class Node<E> {} private enum State { A } }"
+            << QStringList{"Box", "Node", "State"};
+        QTest::newRow("modifiers between") << "public final class A {} sealed interface B {} "
+                                              "non-sealed class C {}"
+                                           << QStringList{"A", "B", "C"};
+        QTest::newRow("class literals declare nothing")
+            << "class Inventory { Logger l = Logger.getLogger(Inventory.class.getName());"
+               " Class<?> c = int[] .class; }"
+            << QStringList{"Inventory"};
+        QTest::newRow("comments and strings")
+            << "// class Wrong1\n/* class Wrong2 */ class Right { String s = \"class Wrong3\";"
+               " char q = '\\''; char c = '\"'; String t = \"\\\" class Wrong4\"; }"
+            << QStringList{"Right"};
+        QTest::newRow("text block")
+            << "class Demo { String s = \"\"\"\n  class Wrong {\n  \\\"\"\" still\n\"\"\"; }\n"
+               "class After {}"
+            << QStringList{"Demo", "After"};
+        QTest::newRow("record as a plain word")
+            << "class R { int record = 1; void f() { record = record(2); } record P() {} }"
+            << QStringList{"R", "P"};
+        QTest::newRow("each once") << "class A {} class A {}" << QStringList{"A"};
+        QTest::newRow("Chinese") << QStringLiteral("class 成绩单 {} enum 等级 { 优 }")
+                                 << QStringList{QStringLiteral("成绩单"), QStringLiteral("等级")};
+        QTest::newRow("word inside a longer one")
+            << "class Myclass { int subclass; }" << QStringList{"Myclass"};
+        QTest::newRow("comment left open") << "class A {} /* class B" << QStringList{"A"};
+        QTest::newRow("string left open")
+            << "class A { String s = \"class B\n; } class C {}" << QStringList{"A", "C"};
+    }
+
+    void declaredTypes() {
+        QFETCH(QString, source);
+        QFETCH(QStringList, types);
+        QCOMPARE(declaredTypeNames(source), types);
+    }
+
     void packageLengthIsBounded() {
         QString deep = "a";
         while (deep.size() < kMaxPackageLength - 2)

@@ -1,0 +1,172 @@
+// Every learner source of the corpus through the real build: the scan names
+// it, Comp writes and runs the script with the real JDK in a stand-in console
+// that feeds the file's input, and the clean-up leaves only the script. A file
+// runs as its .expect says, or fails for the reason the scan's rule predicts.
+
+#include "build/comp.h"
+#include "build/java_names.h"
+#include "startup/launcher/terminal.h"
+#include "test_files.h"
+#include "workspace/class_scan.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QMap>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace qm;
+using namespace qm::build;
+
+namespace {
+
+const QString kPath = QStringLiteral("~/我的 Java");
+
+// The .expect file: one "key: value" a line; `output` may repeat.
+QMultiMap<QString, QString> readExpect(const QString &path) {
+    QMultiMap<QString, QString> fields;
+    const QString text = QString::fromUtf8(testing::fileBytes(path));
+    for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const qsizetype colon = line.indexOf(QLatin1Char(':'));
+        if (colon > 0)
+            fields.insert(line.left(colon), line.mid(colon + 1).trimmed());
+    }
+    return fields;
+}
+
+// Runs the wrapper in the foreground with the input file and no window.
+const QByteArray kStandInTerminal = "#!/bin/sh\n"
+                                    "exec \"$@\" < \"$CORPUS_STDIN\" > \"$CORPUS_STDOUT\" 2> "
+                                    "\"$CORPUS_STDERR\"\n";
+
+struct Console {
+    QString output;      // everything the console's standard output showed
+    int exitStatus = -1; // from the run's end line; -1 when nothing ran
+    bool compileFailed = false;
+};
+
+Console readConsole(const QString &path) {
+    Console console;
+    console.output = QString::fromUtf8(testing::fileBytes(path));
+    console.compileFailed = console.output.contains(QStringLiteral("编译失败，程序未运行"));
+    static const QRegularExpression ended(
+        QStringLiteral("----------运行结束，退出代码 (\\d+)，用时 \\d+\\.\\d\\d 秒----------"));
+    const QRegularExpressionMatch match = ended.match(console.output);
+    if (match.hasMatch())
+        console.exitStatus = match.captured(1).toInt();
+    return console;
+}
+
+} // namespace
+
+class TestCorpus : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        for (const char *tool : {"javac", "java"}) {
+            if (QStandardPaths::findExecutable(tool).isEmpty())
+                QSKIP(qPrintable(QString("%1 is not installed").arg(tool)));
+        }
+        QVERIFY(home.isValid());
+        qputenv("HOME", home.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
+        qputenv("XDG_CACHE_HOME", home.filePath("cache").toUtf8());
+        // A console started from a plain C locale still gives javac and java
+        // the UTF-8 that the Chinese package and class names need.
+        qunsetenv("LC_ALL");
+        qunsetenv("LC_CTYPE");
+        qputenv("LANG", "C");
+        const QString terminal = home.filePath("stand-in-terminal");
+        QVERIFY(testing::writeBytes(terminal, kStandInTerminal));
+        QFile::setPermissions(terminal, QFile::ReadOwner | QFile::ExeOwner);
+        QVERIFY(testing::writeBytes(terminalConfPath(), terminal.toUtf8() + "\n"));
+        qputenv("CORPUS_STDIN", home.filePath("stdin").toUtf8());
+        qputenv("CORPUS_STDOUT", home.filePath("stdout").toUtf8());
+        qputenv("CORPUS_STDERR", home.filePath("stderr").toUtf8());
+        clock.start();
+    }
+
+    void sourceBuildsAsExpected_data() {
+        QTest::addColumn<QString>("source");
+        const QDir corpus(QStringLiteral(QM_CORPUS_DIR));
+        const QStringList files = corpus.entryList({"[0-9][0-9]_*.java"}, QDir::Files, QDir::Name);
+        QVERIFY(files.size() >= 30);
+        for (const QString &file : files)
+            QTest::newRow(qPrintable(file.chopped(5))) << corpus.filePath(file);
+    }
+
+    void sourceBuildsAsExpected() {
+        QFETCH(QString, source);
+        const QByteArray bytes = testing::fileBytes(source);
+        const QMultiMap<QString, QString> expect = readExpect(source.chopped(5) + ".expect");
+        QCOMPARE(bytes.contains('\r'), expect.value("crlf") == "yes");
+        const QString text = QString::fromUtf8(bytes);
+
+        const ClassScan scan = scanMainClass(text);
+        QCOMPARE(scan.fileName, expect.value("name"));
+        QCOMPARE(declaredPackage(text), expect.value("package"));
+        QString input = expect.value("stdin");
+        QVERIFY(testing::writeBytes(home.filePath("stdin"), input.replace("\\n", "\n").toUtf8()));
+
+        const Console console = build(text, scan.fileName, scan);
+        if (QTest::currentTestFailed())
+            return;
+        if (expect.value("outcome") == "runs") {
+            QVERIFY2(!console.compileFailed, qPrintable(errors()));
+            QCOMPARE(console.exitStatus, expect.value("exit").toInt());
+            for (const QString &line : expect.values("output"))
+                QVERIFY2(console.output.contains(line), qPrintable(line + "\n" + console.output));
+            ran << QFileInfo(source).baseName();
+            return;
+        }
+        QCOMPARE(expect.value("outcome"), "fails-naming");
+        QVERIFY(!expect.value("reason").isEmpty());
+        QVERIFY2(console.compileFailed || console.exitStatus != 0, qPrintable(console.output));
+        // Named after the class that holds main, the same text runs: only the name was wrong.
+        const Console named = build(text, expect.value("main-class"), scan);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY2(!named.compileFailed && named.exitStatus == 0,
+                 qPrintable(named.output + errors()));
+        failedNaming << QFileInfo(source).baseName() + ": " + expect.value("reason");
+    }
+
+    void cleanupTestCase() {
+        qInfo("%d ran, %d failed for the naming rule's reasons, in %.1f s", int(ran.size()),
+              int(failedNaming.size()), clock.elapsed() / 1000.0);
+        for (const QString &failure : failedNaming)
+            qInfo("  %s", qPrintable(failure));
+    }
+
+private:
+    QString buildDir() const { return home.filePath(QStringLiteral("我的 Java/ClassFiles/")); }
+    QString errors() const {
+        return QString::fromUtf8(testing::fileBytes(home.filePath("stderr")));
+    }
+
+    // One click on 编译+运行 with the editor holding `text` and 文件 `name`.
+    Console build(const QString &text, const QString &name, const ClassScan &scan) {
+        QFile::remove(home.filePath("stdout"));
+        const BuildOutcome outcome =
+            Comp(BuildRequest{kPath, text, name}, [&] {
+                return AfterRunValues{kPath, 0, scan.ClassNames, scan.ClassCount};
+            }).outcome;
+        [&] { QCOMPARE(outcome, BuildOutcome::Ran); }();
+        const QStringList left =
+            QDir(buildDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        [&] { QCOMPARE(left, QStringList{"Tamsorley.sh"}); }();
+        return readConsole(home.filePath("stdout"));
+    }
+
+    QTemporaryDir home;
+    QElapsedTimer clock;
+    QStringList ran;
+    QStringList failedNaming;
+};
+
+QTEST_GUILESS_MAIN(TestCorpus)
+#include "test_corpus.moc"
