@@ -35,6 +35,35 @@ private:
     QElapsedTimer sinceStart;
 };
 
+// Plays a user who presses a key while the build still compiles: once
+// `compiling` says so, one key; then it looks whether the console is still
+// open a second after `ran` says the program has run, and only then presses
+// keys until the build returns.
+class EarlyKey : public QObject {
+    Q_OBJECT
+
+public:
+    EarlyKey(std::function<bool()> compiling, std::function<bool()> ran);
+
+    bool timedOut() const { return gaveUp; }
+    bool pressedWhileCompiling = false;
+    bool openAfterTheRun = false;
+
+private:
+    void tick();
+
+    enum class Step { WaitForCompile, WaitForRun, LookAfterRun, Close };
+    std::function<bool()> isCompiling;
+    std::function<bool()> hasRun;
+    QStringList knownWindows;
+    QString ownWindow;
+    Step step = Step::WaitForCompile;
+    bool gaveUp = false;
+    QTimer ticker;
+    QElapsedTimer sinceStart;
+    QElapsedTimer sinceRun;
+};
+
 // Console windows on the display, oldest first.
 QStringList consoleWindows();
 

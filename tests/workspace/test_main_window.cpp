@@ -4,8 +4,10 @@
 #include "window_session.h"
 #include "workspace/main_window.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <Qsci/qsciscintilla.h>
 #include <QtTest>
 
@@ -65,6 +67,52 @@ private slots:
         QCOMPARE(fx.window->workspace().ClassCount, 2);
         QCOMPARE(fx.window->workspace().ClassNames, (QStringList{"Shape", "Hello"}));
         QVERIFY(!fx.window->workspace().Saved);
+    }
+
+    void genericAndCommentedClassesNameTheirFile_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("generic")
+            << "public class Box<T> {\n public static void main(String[] a) {}\n}"
+            << "Box";
+        QTest::newRow("comment before the brace")
+            << "public class Hello// entry point\n{\n public static void main(String[] a) {}\n}"
+            << "Hello";
+    }
+
+    void genericAndCommentedClassesNameTheirFile() {
+        QFETCH(QString, text);
+        QFETCH(QString, fileName);
+        Fixture fx;
+        fx.f().Txt_edit->setText(text);
+        QCOMPARE(fx.f().Txt_file->text(), fileName);
+        QCOMPARE(fx.ws().ClassNames, QStringList{fileName});
+    }
+
+    void unusableFileNameIsReportedAndNothingWritten_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("slash") << "demo/Hello";
+        QTest::newRow("backslash") << "demo\\Hello";
+        QTest::newRow("dot dot") << "..";
+    }
+
+    void unusableFileNameIsReportedAndNothingWritten() {
+        QFETCH(QString, name);
+        QTemporaryDir stored;
+        Fixture fx(stored.path());
+        fx.f().Txt_edit->setText("public class Hello {}");
+        fx.f().Txt_file->setText(name);
+        fx.click(fx.f().Cmd_byyx);
+#ifdef Q_OS_WIN
+        QCOMPARE(fx.prompter.errors.size(), 1);
+        QVERIFY(fx.prompter.errors.first().startsWith("编译+运行|“文件”中的名称不能用作文件名"));
+#else
+        QCOMPARE(fx.prompter.errors,
+                 QStringList{"编译+运行|“文件”中的名称不能用作文件名：名称中不能含有 / \\，"
+                             "也不能是“.”或“..”。程序未编译，也未运行。"});
+#endif
+        QCOMPARE(QDir(stored.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{});
     }
 
     void anyEditMarksUnsaved() {

@@ -42,6 +42,40 @@ QString markerProgram(const QString &marker) {
         .arg(marker);
 }
 
+// The same program in a package, with a member class, an interface and an enum
+// javac writes files for.
+QString packagedProgram(const QString &marker) {
+    return QStringLiteral("// 第三周作业\n"
+                          "package demo.app;\n\n"
+                          "import java.nio.file.*;\n\n"
+                          "interface Greeter { String greet(); }\n"
+                          "enum Mood { HAPPY }\n"
+                          "public class Hello {\n"
+                          "    public static void main(String[] args) throws Exception {\n"
+                          "        Files.writeString(Path.of(\"%1\"), new Inner().greet(),\n"
+                          "            StandardOpenOption.CREATE, StandardOpenOption.APPEND);\n"
+                          "    }\n"
+                          "    static class Inner implements Greeter {\n"
+                          "        public String greet() { return \"你好\\n\"; }\n"
+                          "    }\n"
+                          "}\n")
+        .arg(marker);
+}
+
+QString genericProgram(const QString &marker) {
+    return QStringLiteral("import java.nio.file.*;\n"
+                          "public class Box<T> {\n"
+                          "    private T item;\n"
+                          "    public static void main(String[] args) throws Exception {\n"
+                          "        Box<String> box = new Box<>();\n"
+                          "        box.item = \"你好\\n\";\n"
+                          "        Files.writeString(Path.of(\"%1\"), box.item,\n"
+                          "            StandardOpenOption.CREATE, StandardOpenOption.APPEND);\n"
+                          "    }\n"
+                          "}\n")
+        .arg(marker);
+}
+
 int runsRecorded(const QString &marker) {
     return int(qm::testing::fileBytes(marker).count('\n'));
 }
@@ -210,6 +244,55 @@ private slots:
         build(s, 0, [&] { editor->insertAt(QStringLiteral("// note\n"), 0, 0); });
         for (int line = 0; line < editor->lines(); ++line)
             QVERIFY(editor->markersAtLine(line) == 0 && editor->annotation(line).isEmpty());
+    }
+
+    void packageAndGenericSourcesRunAndLeaveOnlyTheScript_data() {
+        QTest::addColumn<bool>("packaged");
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("package demo.app") << true << "Hello";
+        QTest::newRow("public class Box<T>") << false << "Box";
+    }
+
+    void packageAndGenericSourcesRunAndLeaveOnlyTheScript() {
+        QFETCH(bool, packaged);
+        QFETCH(QString, fileName);
+        Session s(dir(kOldDir));
+        s.f().Txt_edit->setText(packaged ? packagedProgram(marker()) : genericProgram(marker()));
+        QCOMPARE(s.f().Txt_file->text(), fileName);
+        QStringList duringRun;
+        build(s, 1, [&] { duringRun = filesIn(buildDir(kOldDir)); });
+        QCOMPARE(qm::testing::fileBytes(marker()), QStringLiteral("你好\n").toUtf8());
+        if (packaged)
+            QVERIFY2(duringRun.contains("demo"), qPrintable(duringRun.join(", ")));
+        QCOMPARE(filesIn(buildDir(kOldDir)), QStringList{"Tamsorley.sh"});
+        QVERIFY(s.prompter.errors.isEmpty());
+    }
+
+    void keyPressedDuringCompilationLeavesTheConsoleOpen() {
+        // A javac that takes its time, so the key surely comes while it compiles.
+        QTemporaryDir slowBin;
+        QVERIFY(slowBin.isValid());
+        const QString compiling = dir("markers/compiling");
+        const QString javac = QStandardPaths::findExecutable("javac");
+        QVERIFY(writeBytes(slowBin.filePath("javac"), "#!/bin/sh\ntouch '" + compiling.toUtf8() +
+                                                          "'\nsleep 1.5\nexec '" + javac.toUtf8() +
+                                                          "' \"$@\"\n"));
+        QFile::setPermissions(slowBin.filePath("javac"), QFile::ReadOwner | QFile::ExeOwner);
+        const QByteArray savedPath = qgetenv("PATH");
+        qputenv("PATH", slowBin.path().toUtf8() + ":" + savedPath);
+
+        Session s(dir(kOldDir));
+        s.f().Txt_edit->setText(markerProgram(marker()));
+        EarlyKey early([&] { return QFile::exists(compiling); },
+                       [&] { return runsRecorded(marker()) >= 1; });
+        s.click(s.f().Cmd_byyx);
+        qputenv("PATH", savedPath);
+
+        QVERIFY(!early.timedOut());
+        QVERIFY(early.pressedWhileCompiling);
+        QVERIFY2(early.openAfterTheRun, "the key typed during compilation closed the console");
+        QCOMPARE(runsRecorded(marker()), 1);
+        QCOMPARE(filesIn(buildDir(kOldDir)), QStringList{"Tamsorley.sh"});
     }
 
     void missingTerminalIsReported() {
