@@ -7,10 +7,6 @@ namespace qm::build {
 
 namespace {
 
-bool archiveUsable(const QString &cacheDirectory) {
-    return !cacheDirectory.isEmpty() && !cacheDirectory.contains(QLatin1Char(':'));
-}
-
 // Runs detached with $1 the JDK, $2 the cache directory, $3 the version.
 QStringList jobFunctionLines() {
     QStringList lines{
@@ -49,41 +45,40 @@ QStringList jobFunctionLines() {
 
 } // namespace
 
-QStringList archiveLookupLines(const QString &cacheDirectory) {
-    if (!archiveUsable(cacheDirectory))
-        return {};
-    return {
-        QStringLiteral("cache=") + shellQuote(cacheDirectory),
-        QStringLiteral("make_archive="),
-        QStringLiteral("if [ -n \"$jdk_version\" ]; then"),
-        QStringLiteral("  for candidate in \"$cache/javac-$jdk_version-\"*.jsa; do"),
-        QStringLiteral("    size=${candidate%.jsa}; size=${size##*-}"),
-        QStringLiteral("    if [ \"$(stat -c %s -- \"$candidate\" 2>/dev/null)\" = \"$size\" ]; "
-                       "then archive=$candidate; break; fi"),
-        QStringLiteral("  done"),
-        QStringLiteral("  if [ -n \"$archive\" ]; then"),
-        QStringLiteral("    archive_flags=(-J-XX:SharedArchiveFile=\"$archive\" "
-                       "-J-XX:+VerifySharedSpaces -J-Xlog:cds=off -J-Xlog:cds+dynamic=off "
-                       "-J-XX:+SuppressFatalErrorMessage)"),
-        // Not while another build is making it (a job ends within three minutes).
-        QStringLiteral("  elif [ ! -e \"$cache/javac-$jdk_version.failed\" ] && [ -z \"$(find "
-                       "\"$cache\" -maxdepth 1 -name \".javac-$jdk_version-*\" -mmin -4 "
-                       "2>/dev/null)\" ]; then"),
-        QStringLiteral("    make_archive=yes"),
-        QStringLiteral("  fi"),
-        QStringLiteral("fi"),
-    };
+QStringList javacSetupLines(const JavacSetup &setup) {
+    QStringList lines{QStringLiteral("javac_flags=()"), QStringLiteral("archive_flags=()"),
+                      QStringLiteral("archive=")};
+    if (setup.jdk.isEmpty())
+        return lines;
+    // hash finds javac as the search path does, without a fork.
+    lines << QStringLiteral("hash javac 2>/dev/null")
+          << QStringLiteral("if [ \"${BASH_CMDS[javac]}\" = ") + shellQuote(setup.javac) +
+                 QStringLiteral(" ]; then")
+          << QStringLiteral("  same_javac=yes")
+          << QStringLiteral("  javac_flags=(") + quickJavacFlags().join(QLatin1Char(' ')) +
+                 QLatin1Char(')');
+    if (!setup.archive.isEmpty()) {
+        lines << QStringLiteral("  archive=") + shellQuote(setup.archive)
+              << QStringLiteral("  [ -f \"$archive\" ] && archive_flags=("
+                                "-J-XX:SharedArchiveFile=\"$archive\" -J-XX:+VerifySharedSpaces "
+                                "-J-Xlog:cds=off -J-Xlog:cds+dynamic=off "
+                                "-J-XX:+SuppressFatalErrorMessage)");
+    }
+    lines << QStringLiteral("fi");
+    return lines;
 }
 
-QStringList archiveStartLines(const QString &cacheDirectory) {
-    if (!archiveUsable(cacheDirectory))
+QStringList archiveStartLines(const JavacSetup &setup) {
+    if (!setup.makeArchive || setup.cacheDirectory.isEmpty())
         return {};
-    QStringList lines{QStringLiteral("if [ -n \"$make_archive\" ]; then")};
+    QStringList lines{QStringLiteral("if [ -n \"$same_javac\" ]; then")};
     for (const QString &line : jobFunctionLines())
         lines << QStringLiteral("  ") + line;
     lines << QStringLiteral("  export -f make_javac_archive")
-          << QStringLiteral("  setsid -f bash -c 'make_javac_archive \"$@\"' make-archive \"$jdk\" "
-                            "\"$cache\" \"$jdk_version\" </dev/null >/dev/null 2>&1")
+          << QStringLiteral("  setsid -f bash -c 'make_javac_archive \"$@\"' make-archive ") +
+                 shellQuote(setup.jdk) + QLatin1Char(' ') + shellQuote(setup.cacheDirectory) +
+                 QLatin1Char(' ') + shellQuote(setup.version) +
+                 QStringLiteral(" </dev/null >/dev/null 2>&1")
           << QStringLiteral("fi");
     return lines;
 }

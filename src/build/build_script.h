@@ -2,6 +2,7 @@
 // The text of the build script and the applet page. Pure text work: the
 // files are written and run by Comp (comp.h).
 
+#include "build/javac_probe.h"
 #include "settings/settings.h"
 #include "startup/platform/platform.h"
 
@@ -32,9 +33,9 @@ QStringList batchScriptLines(const QString &path, const ScriptTarget &target);
 
 // The same steps for bash. `buildDirectory` is the build directory with any
 // "~/" already expanded; every path and name is quoted for the shell. javac
-// also uses a class-data archive kept in `cacheDirectory` and makes it in the
-// background when it is missing; an empty `cacheDirectory` leaves it out.
-QStringList posixScriptLines(const QString &buildDirectory, const QString &cacheDirectory,
+// starts as `setup` allows: quick flags, its class-data archive, and making
+// the archive after the run when it is missing.
+QStringList posixScriptLines(const QString &buildDirectory, const JavacSetup &setup,
                              const ScriptTarget &target);
 
 // The four lines of the page that embeds the applet.

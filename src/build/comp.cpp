@@ -35,7 +35,7 @@ QStringList scriptLines(platform::ScriptKind kind, const BuildRequest &request,
                         const ScriptTarget &target, const QString &directory) {
     if (kind == platform::ScriptKind::Batch)
         return batchScriptLines(request.Path, target);
-    return posixScriptLines(directory.chopped(1), platform::cacheDirectory(), target);
+    return posixScriptLines(directory.chopped(1), probeJavac(platform::cacheDirectory()), target);
 }
 
 QString writeBuildFiles(const BuildRequest &request, const ScriptTarget &target) {

@@ -15,33 +15,11 @@ QString echo(const QString &text) {
 
 // javac and java read and write Chinese file and package names only under a
 // UTF-8 locale; the copy itself is read as UTF-8 whatever the locale.
+// bash's printf makes one character of U+4F60 only where the locale in
+// effect is UTF-8 (a UTF-8 locale that is not installed is not).
 QStringList localeLines() {
-    return {QStringLiteral("[ \"$(locale charmap 2>/dev/null)\" = UTF-8 ] || export "
+    return {QStringLiteral("printf -v probe '\\u4f60'; [ \"${#probe}\" -eq 1 ] || export "
                            "LC_ALL=C.UTF-8")};
-}
-
-// The JDK is the one the javac on the search path belongs to; only a real
-// JDK (one with a release file) gets the quick flags and an archive.
-QStringList javacSetupLines() {
-    return {
-        QStringLiteral("javac_flags=()"),
-        QStringLiteral("archive_flags=()"),
-        QStringLiteral("archive="),
-        QStringLiteral("jdk=$(readlink -f -- \"$(command -v javac)\" 2>/dev/null)"),
-        QStringLiteral("jdk=${jdk%/bin/javac}"),
-        QStringLiteral("jdk_version="),
-        QStringLiteral("if [ -f \"$jdk/release\" ]; then"),
-        QStringLiteral("  javac_flags=(") + quickJavacFlags().join(QLatin1Char(' ')) +
-            QLatin1Char(')'),
-        QStringLiteral("  while IFS='=' read -r key value; do"),
-        QStringLiteral("    case $key in"),
-        QStringLiteral("      JAVA_RUNTIME_VERSION) jdk_version=${value//\\\"/} ;;"),
-        QStringLiteral("      JAVA_VERSION) jdk_version=${jdk_version:-${value//\\\"/}} ;;"),
-        QStringLiteral("    esac"),
-        QStringLiteral("  done < \"$jdk/release\""),
-        QStringLiteral("  jdk_version=${jdk_version//[^A-Za-z0-9._+-]/_}"),
-        QStringLiteral("fi"),
-    };
 }
 
 QString javacArguments(const ScriptTarget &target) {
@@ -128,18 +106,17 @@ QStringList promptLines() {
 
 } // namespace
 
-QStringList posixScriptLines(const QString &buildDirectory, const QString &cacheDirectory,
+QStringList posixScriptLines(const QString &buildDirectory, const JavacSetup &setup,
                              const ScriptTarget &target) {
     QStringList lines{QStringLiteral("#!/bin/bash"),
                       QStringLiteral("cd ") + shellQuote(buildDirectory)};
-    lines << localeLines() << echo(compilingLine()) << javacSetupLines();
-    lines << archiveLookupLines(cacheDirectory);
+    lines << localeLines() << echo(compilingLine()) << javacSetupLines(setup);
     lines << compileLines(target) << QStringLiteral("if [ \"$compiled\" -eq 0 ]; then")
           << QStringLiteral("  ") + echo(compiledLine());
     lines << runLines(target);
     lines << QStringLiteral("else") << QStringLiteral("  ") + echo(compileFailedLine())
           << QStringLiteral("fi");
-    lines << archiveStartLines(cacheDirectory) << promptLines();
+    lines << archiveStartLines(setup) << promptLines();
     return lines;
 }
 

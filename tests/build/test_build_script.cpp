@@ -111,33 +111,55 @@ private slots:
         QFETCH(int, compType);
         QFETCH(QString, compileLine);
         QFETCH(QString, runLine);
-        const QStringList lines =
-            posixScriptLines("/home/u/MyJava/ClassFiles", "/home/u/.cache/q",
-                             ScriptTarget{name, package, BuildKind(compType)});
+        const JavacSetup setup{"/usr/bin/javac",
+                               "/usr/lib/jvm/j17",
+                               "17.0.1",
+                               "/home/u/.cache/q",
+                               "/home/u/.cache/q/javac-17.0.1-5.jsa",
+                               true};
+        const QStringList lines = posixScriptLines(
+            "/home/u/MyJava/ClassFiles", setup, ScriptTarget{name, package, BuildKind(compType)});
         QCOMPARE(lines.first(), "#!/bin/bash");
         QCOMPARE(lines.at(1), "cd '/home/u/MyJava/ClassFiles'");
         QVERIFY(lines.contains(compileLine));
         QVERIFY(lines.contains(runLine));
-        QVERIFY(lines.contains("cache='/home/u/.cache/q'"));
+        QVERIFY(lines.contains("if [ \"${BASH_CMDS[javac]}\" = '/usr/bin/javac' ]; then"));
+        QVERIFY(lines.contains("  archive='/home/u/.cache/q/javac-17.0.1-5.jsa'"));
         QCOMPARE(lines.last(), "read -r -s -n 1");
     }
 
-    void archiveNeedsACacheDirectoryWithoutColons_data() {
-        QTest::addColumn<QString>("cache");
-        QTest::addColumn<bool>("archived");
-        QTest::newRow("plain") << "/home/u/.cache/quillmoss-java" << true;
-        QTest::newRow("none") << "" << false;
-        // The JVM reads "a:b" as two archives.
-        QTest::newRow("colon") << "/home/u/a:b/quillmoss-java" << false;
+    void javacSetupDecidesFlagsAndArchive_data() {
+        QTest::addColumn<QString>("jdk");
+        QTest::addColumn<QString>("archive");
+        QTest::addColumn<bool>("make");
+        QTest::addColumn<bool>("quick");
+        QTest::addColumn<bool>("shared");
+        QTest::addColumn<bool>("made");
+        QTest::newRow("no JDK") << ""
+                                << "" << false << false << false << false;
+        QTest::newRow("JDK, archive missing") << "/j"
+                                              << "" << true << true << false << true;
+        QTest::newRow("JDK, archive being made") << "/j"
+                                                 << "" << false << true << false << false;
+        QTest::newRow("JDK with its archive")
+            << "/j"
+            << "/c/javac-1-5.jsa" << false << true << true << false;
     }
 
-    void archiveNeedsACacheDirectoryWithoutColons() {
-        QFETCH(QString, cache);
-        QFETCH(bool, archived);
-        const QString script = posixScriptLines("/b", cache, ScriptTarget{"Hello"}).join('\n');
-        QCOMPARE(script.contains("SharedArchiveFile"), archived);
-        QCOMPARE(script.contains("ArchiveClassesAtExit"), archived);
-        QVERIFY(script.contains("javac \"${javac_flags[@]}\""));
+    void javacSetupDecidesFlagsAndArchive() {
+        QFETCH(QString, jdk);
+        QFETCH(QString, archive);
+        QFETCH(bool, make);
+        QFETCH(bool, quick);
+        QFETCH(bool, shared);
+        QFETCH(bool, made);
+        const JavacSetup setup{"/usr/bin/javac", jdk, jdk.isEmpty() ? "" : "1", "/c",
+                               archive,          make};
+        const QString script = posixScriptLines("/b", setup, ScriptTarget{"Hello"}).join('\n');
+        QCOMPARE(script.contains("TieredStopAtLevel"), quick);
+        QCOMPARE(script.contains("SharedArchiveFile=\"$archive\""), shared);
+        QCOMPARE(script.contains("ArchiveClassesAtExit"), made);
+        QVERIFY(script.contains("javac \"${javac_flags[@]}\" \"${archive_flags[@]}\""));
     }
 
     void posixBytesAreUtf8WithLf() {

@@ -74,13 +74,16 @@ public:
         writeFakeTool(bin, "java", 0);
     }
 
+    // The script as Comp writes it, javac looked for where the script's PATH looks.
     Run run(const QString &buildDir, const QString &cacheDir, const ScriptTarget &target,
             const QProcessEnvironment &extra = {}) {
+        const QString path = extra.value("PATH", bin + ":/usr/bin:/bin");
+        const JavacSetup setup = probeJavac(cacheDir, path.split(':'));
         QDir().mkpath(buildDir);
         const QString script = buildDir + "/Tamsorley.sh";
         QFile file(script);
         file.open(QIODevice::WriteOnly);
-        file.write(textFileBytes(posixScriptLines(buildDir, cacheDir, target),
+        file.write(textFileBytes(posixScriptLines(buildDir, setup, target),
                                  qm::platform::ScriptKind::Posix));
         file.close();
         QFile::remove(log());

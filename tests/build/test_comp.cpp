@@ -69,9 +69,9 @@ private slots:
         QCOMPARE(outcome, BuildOutcome::NoTerminal);
         QCOMPARE(copyAtEnd, source.toUtf8() + "\n");
         QCOMPARE(pageAtEnd, page);
-        const QStringList script =
-            posixScriptLines(buildDir().chopped(1), home.filePath("cache/quillmoss-java"),
-                             ScriptTarget{name, "", BuildKind(compType)});
+        const QStringList script = posixScriptLines(
+            buildDir().chopped(1), probeJavac(home.filePath("cache/quillmoss-java")),
+            ScriptTarget{name, "", BuildKind(compType)});
         QCOMPARE(qm::testing::fileBytes(buildDir() + "Tamsorley.sh"),
                  textFileBytes(script, qm::platform::ScriptKind::Posix));
         QCOMPARE(buildFiles(), QStringList{"Tamsorley.sh"});

@@ -54,9 +54,9 @@ std::unique_ptr<QProcess> startBuild(const QString &buildDir, const QString &cac
     QDir().mkpath(buildDir);
     qm::testing::writeBytes(buildDir + "/Hello.java", sourceCopyBytes(kProgram));
     const QString script = buildDir + "/Tamsorley.sh";
-    qm::testing::writeBytes(script,
-                            textFileBytes(posixScriptLines(buildDir, cache, ScriptTarget{"Hello"}),
-                                          qm::platform::ScriptKind::Posix));
+    qm::testing::writeBytes(
+        script, textFileBytes(posixScriptLines(buildDir, probeJavac(cache), ScriptTarget{"Hello"}),
+                              qm::platform::ScriptKind::Posix));
     auto bash = std::make_unique<QProcess>();
     bash->setProcessChannelMode(QProcess::MergedChannels);
     bash->start("/bin/bash", {script});

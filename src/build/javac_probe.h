@@ -1,0 +1,34 @@
+#pragma once
+// Which javac the console will run, and what lets it start faster: looked
+// at in the program when the build starts, so the script itself forks
+// nothing for it. The script still checks that its search path finds the
+// same javac; if not, it runs javac plainly.
+
+#include <QString>
+#include <QStringList>
+
+namespace qm::build {
+
+struct JavacSetup {
+    QString javac;            // the javac the search path finds, as found ("" none)
+    QString jdk;              // its JDK's directory; "" when no JDK release file lies there
+    QString version;          // the JDK's version as a file name takes it ("" with no JDK)
+    QString cacheDirectory;   // where archives live; "" when none can be kept
+    QString archive;          // a sound archive for this JDK, "" when none
+    bool makeArchive = false; // none, none being made, and this JDK has not failed to make one
+};
+
+// The JDK's version from its release file: JAVA_RUNTIME_VERSION (it tells
+// builds apart), else JAVA_VERSION; characters a file name should not hold
+// become '_'. "" when neither is there.
+QString jdkVersion(const QString &releaseText);
+
+// The archive of `version` in `cacheDirectory` whose size is the one its name
+// promises ("javac-<version>-<size>.jsa"), or "".
+QString soundArchive(const QString &cacheDirectory, const QString &version);
+
+// Looks for javac in `searchDirs` (the PATH when empty) and at the cache.
+// A cache directory holding ':' takes no archive: the JVM reads it as a list.
+JavacSetup probeJavac(const QString &cacheDirectory, const QStringList &searchDirs = {});
+
+} // namespace qm::build

@@ -1,0 +1,173 @@
+// Finding the JDK behind the javac on the search path, and which archive of
+// its classes may be used or should be made.
+
+#include "build/javac_probe.h"
+#include "test_files.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <sys/time.h>
+
+using namespace qm::build;
+
+namespace {
+
+const QByteArray kRelease = "IMPLEMENTOR=\"Debian\"\n"
+                            "JAVA_RUNTIME_VERSION=\"17.0.15+6-Debian-1deb12u1\"\n"
+                            "JAVA_VERSION=\"17.0.15\"\n";
+
+void makeExecutable(const QString &path) {
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QVERIFY(qm::testing::writeBytes(path, "#!/bin/sh\n"));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+}
+
+} // namespace
+
+class TestJavacProbe : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        root.reset(new QTemporaryDir);
+        QVERIFY(root->isValid());
+        jdk = root->filePath("jvm/jdk-17");
+        makeExecutable(jdk + "/bin/javac");
+        QVERIFY(qm::testing::writeBytes(jdk + "/release", kRelease));
+        // Found through a link, as /usr/bin/javac is on Debian.
+        QVERIFY(QDir().mkpath(root->filePath("bin")));
+        QVERIFY(QFile::link(jdk + "/bin/javac", root->filePath("bin/javac")));
+        cache = root->filePath("cache");
+        QVERIFY(QDir().mkpath(cache));
+    }
+
+    void versionFromTheReleaseFile_data() {
+        QTest::addColumn<QByteArray>("release");
+        QTest::addColumn<QString>("version");
+        QTest::newRow("runtime version wins") << kRelease << "17.0.15+6-Debian-1deb12u1";
+        QTest::newRow("only the plain version")
+            << QByteArray("JAVA_VERSION=\"11.0.2\"\n") << "11.0.2";
+        QTest::newRow("JDK 8") << QByteArray("JAVA_VERSION=\"1.8.0_392\"\nOS_NAME=\"Linux\"\n")
+                               << "1.8.0_392";
+        QTest::newRow("unfit characters")
+            << QByteArray("JAVA_RUNTIME_VERSION=\"17 (build/1*)\"\n") << "17__build_1__";
+        QTest::newRow("similar key") << QByteArray("JAVA_VERSION_DATE=\"2025-04-15\"\n") << "";
+        QTest::newRow("CR LF") << QByteArray("JAVA_VERSION=\"21\"\r\n") << "21";
+        QTest::newRow("none") << QByteArray("IMPLEMENTOR=\"x\"\n") << "";
+    }
+
+    void versionFromTheReleaseFile() {
+        QFETCH(QByteArray, release);
+        QFETCH(QString, version);
+        QCOMPARE(jdkVersion(QString::fromUtf8(release)), version);
+    }
+
+    void archiveMustHaveTheSizeItsNamePromises_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("sound");
+        const QString v = "javac-17.0.15+6-Debian-1deb12u1-";
+        QTest::newRow("sound") << v + "7.jsa" << 7 << true;
+        QTest::newRow("truncated") << v + "7.jsa" << 5 << false;
+        QTest::newRow("grown") << v + "7.jsa" << 9 << false;
+        QTest::newRow("empty") << v + "0.jsa" << 0 << false;
+        QTest::newRow("no size") << v + ".jsa" << 3 << false;
+        QTest::newRow("another JDK") << "javac-17.0.14+7-Debian-1deb12u1-7.jsa" << 7 << false;
+        QTest::newRow("a temporary name") << v + "7.jsa.tmp" << 7 << false;
+    }
+
+    void archiveMustHaveTheSizeItsNamePromises() {
+        QFETCH(QString, file);
+        QFETCH(int, size);
+        QFETCH(bool, sound);
+        QVERIFY(qm::testing::writeBytes(cache + "/" + file, QByteArray(size, 'a')));
+        const JavacSetup setup = probeJavac(cache, {root->filePath("bin")});
+        QCOMPARE(setup.archive, sound ? cache + "/" + file : QString());
+        QCOMPARE(setup.makeArchive, !sound);
+    }
+
+    void jdkBehindTheLink() {
+        const JavacSetup setup = probeJavac(cache, {root->filePath("bin")});
+        QCOMPARE(setup.javac, root->filePath("bin/javac"));
+        QCOMPARE(setup.jdk, QFileInfo(jdk).canonicalFilePath());
+        QCOMPARE(setup.version, "17.0.15+6-Debian-1deb12u1");
+        QCOMPARE(setup.cacheDirectory, cache);
+        QVERIFY(setup.makeArchive);
+    }
+
+    void noJdkNoArchive_data() {
+        QTest::addColumn<QString>("situation");
+        QTest::newRow("no javac") << "no javac";
+        QTest::newRow("javac without a release file") << "no release";
+        QTest::newRow("a wrapper named otherwise") << "wrapper";
+    }
+
+    void noJdkNoArchive() {
+        QFETCH(QString, situation);
+        QStringList dirs{root->filePath("bin")};
+        if (situation == "no javac")
+            dirs = {root->filePath("empty")};
+        if (situation == "no release")
+            QFile::remove(jdk + "/release");
+        if (situation == "wrapper") {
+            // A shim that is not a JDK's javac, even beside a release file.
+            QFile::remove(root->filePath("bin/javac"));
+            makeExecutable(jdk + "/bin/shim");
+            QVERIFY(QFile::link(jdk + "/bin/shim", root->filePath("bin/javac")));
+        }
+        const JavacSetup setup = probeJavac(cache, dirs);
+        QVERIFY(setup.jdk.isEmpty());
+        QVERIFY(setup.archive.isEmpty());
+        QVERIFY(!setup.makeArchive);
+    }
+
+    void whenNotToMakeOne_data() {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<bool>("make");
+        QTest::newRow("this JDK failed before") << "failed" << false;
+        QTest::newRow("another JDK failed before") << "other failed" << true;
+        QTest::newRow("a build is making it") << "fresh work" << false;
+        QTest::newRow("work left long ago") << "old work" << true;
+        QTest::newRow("cache with a colon") << "colon" << false;
+    }
+
+    void whenNotToMakeOne() {
+        QFETCH(QString, situation);
+        QFETCH(bool, make);
+        const QString version = "17.0.15+6-Debian-1deb12u1";
+        QString cacheDir = cache;
+        if (situation == "failed")
+            QVERIFY(qm::testing::writeBytes(cache + "/javac-" + version + ".failed", ""));
+        if (situation == "other failed")
+            QVERIFY(qm::testing::writeBytes(cache + "/javac-11.0.2.failed", ""));
+        if (situation.endsWith("work")) {
+            const QString work = cache + "/.javac-" + version + "-Ab12Cd";
+            QVERIFY(QDir().mkpath(work));
+            if (situation == "old work") {
+                const timeval hourAgo{QDateTime::currentSecsSinceEpoch() - 3600, 0};
+                const timeval times[2] = {hourAgo, hourAgo};
+                QCOMPARE(::utimes(QFile::encodeName(work).constData(), times), 0);
+            }
+        }
+        if (situation == "colon") {
+            cacheDir = root->filePath("a:b");
+            QVERIFY(QDir().mkpath(cacheDir));
+        }
+        const JavacSetup setup = probeJavac(cacheDir, {root->filePath("bin")});
+        QCOMPARE(setup.makeArchive, make);
+        QCOMPARE(setup.cacheDirectory.isEmpty(), situation == "colon");
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> root;
+    QString jdk;
+    QString cache;
+};
+
+QTEST_GUILESS_MAIN(TestJavacProbe)
+#include "test_javac_probe.moc"
