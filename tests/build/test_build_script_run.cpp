@@ -117,9 +117,19 @@ public:
 
     QString log() const { return root.filePath("log"); }
 
+    // A fake JDK first on the search path of the next runs.
+    QProcessEnvironment withJdk(const QByteArray &archive) {
+        jdk = root.filePath("jdk");
+        writeFakeJdk(jdk, archive);
+        QProcessEnvironment env;
+        env.insert("PATH", jdk + "/bin:" + bin + ":/usr/bin:/bin");
+        return env;
+    }
+
     QTemporaryDir root;
     QString bin;
     QString cache;
+    QString jdk;
 };
 
 QStringList cacheFiles(const QString &cache) {
@@ -311,10 +321,7 @@ private slots:
 
     void jdkGetsQuickFlagsAndItsArchive() {
         ScriptRunner runner;
-        const QString jdk = runner.root.filePath("jdk");
-        writeFakeJdk(jdk, "ARCHIVE");
-        QProcessEnvironment env;
-        env.insert("PATH", jdk + "/bin:" + runner.bin + ":/usr/bin:/bin");
+        const QProcessEnvironment env = runner.withJdk("ARCHIVE");
         const QString buildDir = runner.root.filePath("b");
         const QString archive = runner.cache + "/javac-" + kVersion + "-7.jsa";
 
@@ -350,15 +357,9 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QString, fileName);
         ScriptRunner runner;
-        const QString jdk = runner.root.filePath("jdk");
-        writeFakeJdk(jdk, "ARCHIVE");
+        const QProcessEnvironment env = runner.withJdk("ARCHIVE");
         QVERIFY(QDir().mkpath(runner.cache));
-        QFile damaged(runner.cache + "/" + fileName);
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write(content);
-        damaged.close();
-        QProcessEnvironment env;
-        env.insert("PATH", jdk + "/bin:" + runner.bin + ":/usr/bin:/bin");
+        QVERIFY(qm::testing::writeBytes(runner.cache + "/" + fileName, content));
         const Run run =
             runner.run(runner.root.filePath("b"), runner.cache, ScriptTarget{"Hello"}, env);
         QVERIFY(!run.calls.join(' ').contains("SharedArchiveFile"));
@@ -377,17 +378,14 @@ private slots:
 
     void archiveTheJvmDiesOnIsRemoved() {
         ScriptRunner runner;
-        const QString jdk = runner.root.filePath("jdk");
-        writeFakeJdk(jdk, "ARCHIVE");
+        const QProcessEnvironment env = runner.withJdk("ARCHIVE");
         // Dies as the JVM does on an archive it cannot map.
         writeFakeTool(
-            jdk + "/bin", "javac", 0,
+            runner.jdk + "/bin", "javac", 0,
             "case \"$*\" in *SharedArchiveFile*) echo '# fatal' >&2; kill -ABRT $$;; esac");
         QVERIFY(QDir().mkpath(runner.cache));
         const QString archive = runner.cache + "/javac-" + kVersion + "-7.jsa";
         QVERIFY(qm::testing::writeBytes(archive, "ARCHIVE"));
-        QProcessEnvironment env;
-        env.insert("PATH", jdk + "/bin:" + runner.bin + ":/usr/bin:/bin");
         const Run run =
             runner.run(runner.root.filePath("b"), runner.cache, ScriptTarget{"Hello"}, env);
         QVERIFY2(run.output.contains("运行结束，退出代码 0"), qPrintable(run.output));
@@ -399,10 +397,7 @@ private slots:
 
     void jdkThatCannotMakeAnArchiveIsNotAskedAgain() {
         ScriptRunner runner;
-        const QString jdk = runner.root.filePath("jdk");
-        writeFakeJdk(jdk, "");
-        QProcessEnvironment env;
-        env.insert("PATH", jdk + "/bin:" + runner.bin + ":/usr/bin:/bin");
+        const QProcessEnvironment env = runner.withJdk("");
         const QString buildDir = runner.root.filePath("b");
         const Run first = runner.run(buildDir, runner.cache, ScriptTarget{"Hello"}, env);
         QVERIFY(first.output.contains("运行结束，退出代码 0"));
