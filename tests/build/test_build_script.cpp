@@ -128,40 +128,6 @@ private slots:
         QCOMPARE(lines.last(), "read -r -s -n 1");
     }
 
-    void javacSetupDecidesFlagsAndArchive_data() {
-        QTest::addColumn<QString>("jdk");
-        QTest::addColumn<QString>("archive");
-        QTest::addColumn<bool>("make");
-        QTest::addColumn<bool>("quick");
-        QTest::addColumn<bool>("shared");
-        QTest::addColumn<bool>("made");
-        QTest::newRow("no JDK") << ""
-                                << "" << false << false << false << false;
-        QTest::newRow("JDK, archive missing") << "/j"
-                                              << "" << true << true << false << true;
-        QTest::newRow("JDK, archive being made") << "/j"
-                                                 << "" << false << true << false << false;
-        QTest::newRow("JDK with its archive")
-            << "/j"
-            << "/c/javac-1-5.jsa" << false << true << true << false;
-    }
-
-    void javacSetupDecidesFlagsAndArchive() {
-        QFETCH(QString, jdk);
-        QFETCH(QString, archive);
-        QFETCH(bool, make);
-        QFETCH(bool, quick);
-        QFETCH(bool, shared);
-        QFETCH(bool, made);
-        const JavacSetup setup{"/usr/bin/javac", jdk, jdk.isEmpty() ? "" : "1", "/c",
-                               archive,          make};
-        const QString script = posixScriptLines("/b", setup, ScriptTarget{"Hello"}).join('\n');
-        QCOMPARE(script.contains("TieredStopAtLevel"), quick);
-        QCOMPARE(script.contains("SharedArchiveFile=\"$archive\""), shared);
-        QCOMPARE(script.contains("ArchiveClassesAtExit"), made);
-        QVERIFY(script.contains("javac \"${javac_flags[@]}\" \"${archive_flags[@]}\""));
-    }
-
     void posixBytesAreUtf8WithLf() {
         const QByteArray bytes = textFileBytes({"echo '编译'", "pause"}, ScriptKind::Posix);
         QCOMPARE(bytes, QByteArray("echo '\xe7\xbc\x96\xe8\xaf\x91'\npause\n"));

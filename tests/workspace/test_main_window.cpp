@@ -69,26 +69,6 @@ private slots:
         QVERIFY(!fx.window->workspace().Saved);
     }
 
-    void genericAndCommentedClassesNameTheirFile_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("fileName");
-        QTest::newRow("generic")
-            << "public class Box<T> {\n public static void main(String[] a) {}\n}"
-            << "Box";
-        QTest::newRow("comment before the brace")
-            << "public class Hello// entry point\n{\n public static void main(String[] a) {}\n}"
-            << "Hello";
-    }
-
-    void genericAndCommentedClassesNameTheirFile() {
-        QFETCH(QString, text);
-        QFETCH(QString, fileName);
-        Fixture fx;
-        fx.f().Txt_edit->setText(text);
-        QCOMPARE(fx.f().Txt_file->text(), fileName);
-        QCOMPARE(fx.ws().ClassNames, QStringList{fileName});
-    }
-
     void unusableFileNameIsReportedAndNothingWritten_data() {
         QTest::addColumn<QString>("name");
         QTest::newRow("slash") << "demo/Hello";
