@@ -26,9 +26,10 @@ CONFIGURE = cmake -S . -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 # Installs the packages of $(1) that are missing; several installs wait for each other.
 define apt_install
-	@missing=$$(for p in $(1); do \
-	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
-	  done); \
+	@missing=; for p in $(1); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || \
+	      missing="$$missing $$p"; \
+	  done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:" $$missing; \
 	  if [ "$$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi; \
