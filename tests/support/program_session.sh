@@ -7,7 +7,7 @@
 for tool in xdotool $needs "$bin"; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool not available"; exit 0; }
 done
-[ -n "${DISPLAY:-}" ] || { echo "needs an X display (run under xvfb-run)"; exit 1; }
+[ -n "${DISPLAY:-}" ] || { echo "needs an X display (run under xvfb_session.sh)"; exit 1; }
 
 work=$(mktemp -d)
 app=
