@@ -1,11 +1,12 @@
 // The round trip a learner waits for: from Comp (the click on 编译+运行) to
 // the program's first statement, through xterm and the real JDK, against
 // typing `javac Hello.java && java Hello` by hand. The two alternate, and the
-// ratio of the medians is printed, with javac's archive warm (made once
-// before) and cold (removed before each build). Without a display it
+// ratio of the medians is printed: with the program's javac server ready,
+// with javac started from its archive, and cold (no archive). Without a display it
 // restarts itself under xvfb-run. Usage: bench_roundtrip [runs]
 
 #include "build/comp.h"
+#include "build/javac_server.h"
 #include "console_driver.h"
 #include "startup/launcher/terminal.h"
 #include "startup/platform/shell_quote.h"
@@ -24,6 +25,8 @@
 #include <cstdio>
 #include <unistd.h>
 #include <vector>
+
+using qm::build::JavacServer;
 
 namespace {
 
@@ -120,16 +123,26 @@ double median(std::vector<double> values) {
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
+enum class Start {
+    WarmJavac, // the program's javac server is ready
+    Archive,   // javac starts, from its archive (the first build of a session)
+    Cold,      // javac starts without an archive (the very first build)
+};
+
 // Alternates, starting with the other one each time, so a drift in the
-// machine's load touches both alike.
-void measure(RoundTrip &trip, int runs, bool cold) {
+// machine's load touches both alike. A server the build starts afterwards
+// is stopped at once where it must not be there.
+void measure(RoundTrip &trip, int runs, Start start) {
+    JavacServer *const server = JavacServer::instance();
     std::vector<double> comp, hand;
     for (int i = 0; i < runs; ++i) {
         const auto viaComp = [&] {
-            if (cold)
+            if (start == Start::Cold)
                 trip.removeArchive();
             comp.push_back(trip.viaComp());
-            if (cold)
+            if (start != Start::WarmJavac)
+                server->stop();
+            if (start == Start::Cold)
                 trip.waitForArchive(); // its job must not run beside the next timing
         };
         if (i % 2) {
@@ -141,9 +154,9 @@ void measure(RoundTrip &trip, int runs, bool cold) {
         }
     }
     const double c = median(comp), h = median(hand);
-    std::printf("%s archive: Comp -> first statement %.3f s, by hand %.3f s, ratio %.2f "
-                "(median of %d)\n",
-                cold ? "cold" : "warm", c, h, c / h, runs);
+    const char *names[] = {"warm javac server", "javac from its archive", "cold (no archive)"};
+    std::printf("%s: Comp -> first statement %.3f s, by hand %.3f s, ratio %.2f (median of %d)\n",
+                names[int(start)], c, h, c / h, runs);
     std::fflush(stdout);
 }
 
@@ -171,7 +184,12 @@ int main(int argc, char **argv) {
         std::printf("bench_roundtrip: no archive was made\n");
         return 1;
     }
-    measure(trip, runs, false);
-    measure(trip, runs, true);
+    if (!JavacServer::instance()->waitUntilReady(120000))
+        std::printf("bench_roundtrip: the javac server did not start\n");
+    else
+        measure(trip, runs, Start::WarmJavac);
+    JavacServer::instance()->stop();
+    measure(trip, runs, Start::Archive);
+    measure(trip, runs, Start::Cold);
     return 0;
 }

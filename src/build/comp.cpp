@@ -3,6 +3,7 @@
 #include "build/build_script.h"
 #include "build/clean_up.h"
 #include "build/java_names.h"
+#include "build/javac_server.h"
 #include "startup/create_directory.h"
 #include "startup/launcher/shell_and_wait.h"
 #include "startup/platform/atomic_file.h"
@@ -32,13 +33,15 @@ void writeHiddenFile(const QString &path, const QByteArray &bytes) {
 }
 
 QStringList scriptLines(platform::ScriptKind kind, const BuildRequest &request,
-                        const ScriptTarget &target, const QString &directory) {
+                        const ScriptTarget &target, const QString &directory,
+                        const JavacSetup &setup) {
     if (kind == platform::ScriptKind::Batch)
         return batchScriptLines(request.Path, target);
-    return posixScriptLines(directory.chopped(1), probeJavac(platform::cacheDirectory()), target);
+    return posixScriptLines(directory.chopped(1), setup, target);
 }
 
-QString writeBuildFiles(const BuildRequest &request, const ScriptTarget &target) {
+QString writeBuildFiles(const BuildRequest &request, const ScriptTarget &target,
+                        const JavacSetup &setup) {
     const platform::ScriptKind kind = platform::scriptKind();
     const QString directory = buildDirectory(request.Path);
     const QString &name = request.fileName;
@@ -48,7 +51,8 @@ QString writeBuildFiles(const BuildRequest &request, const ScriptTarget &target)
         writeFile(directory + name + QStringLiteral(".HTML"),
                   textFileBytes(appletPageLines(target, request.ApHeight, request.ApWidth), kind));
     const QString script = directory + scriptFileName(kind);
-    writeHiddenFile(script, textFileBytes(scriptLines(kind, request, target, directory), kind));
+    writeHiddenFile(script,
+                    textFileBytes(scriptLines(kind, request, target, directory, setup), kind));
     QFile::setPermissions(script, QFile::permissions(script) | QFile::ExeOwner);
     return script;
 }
@@ -83,7 +87,11 @@ BuildResult Comp(const BuildRequest &request, const std::function<AfterRunValues
     // the editor holds once the console has closed.
     const ScriptTarget target{request.fileName, declaredPackage(request.sourceText),
                               request.CompType};
-    const QString script = writeBuildFiles(request, target);
+    JavacServer *const server = JavacServer::instance();
+    JavacSetup setup = probeJavac(platform::cacheDirectory());
+    if (server)
+        setup.server = server->address(setup);
+    const QString script = writeBuildFiles(request, target, setup);
 
     LaunchFailure failure = LaunchFailure::None;
     const bool ran = ShellAndWait(script, kNormalWindow, 0, &failure);
@@ -98,6 +106,8 @@ BuildResult Comp(const BuildRequest &request, const std::function<AfterRunValues
                                   declaredTypeNames(request.sourceText)};
     removeBuildFiles(buildDirectory(after.Path), compiled, after.ClassNames, after.ClassCount,
                      after.Class);
+    if (server && ran)
+        server->start(setup); // for the next build, now that this one no longer runs
     return result;
 }
 

@@ -9,6 +9,12 @@
 
 namespace qm::build {
 
+// A JVM of this program that compiles for the console (javac_server.h).
+struct WarmJavac {
+    QString directory; // its private directory: the request pipe and the answers
+    qint64 pid = 0;    // 0 when none is ready: the script starts javac itself
+};
+
 struct JavacSetup {
     QString javac;            // the javac the search path finds, as found ("" none)
     QString jdk;              // its JDK's directory; "" when no JDK release file lies there
@@ -16,6 +22,7 @@ struct JavacSetup {
     QString cacheDirectory;   // where archives live; "" when none can be kept
     QString archive;          // a sound archive for this JDK, "" when none
     bool makeArchive = false; // none, none being made, and this JDK has not failed to make one
+    WarmJavac server;         // filled by the build, not by the probe
 };
 
 // The JDK's version from its release file: JAVA_RUNTIME_VERSION (it tells

@@ -3,6 +3,7 @@
 #include "build/archive_job.h"
 #include "build/build_script.h"
 #include "build/console_texts.h"
+#include "build/server_request.h"
 #include "startup/platform/shell_quote.h"
 
 namespace qm::build {
@@ -39,7 +40,7 @@ QString teeLine(const QString &javac) {
 // The JVM cannot check every damage to an archive before it maps it; one it
 // dies on (SIGABRT, silently: bash reports no signal of a pipeline's first
 // command) is removed and javac runs again without it.
-QStringList compileLines(const ScriptTarget &target) {
+QStringList plainCompileLines(const ScriptTarget &target) {
     return {
         teeLine(QStringLiteral("javac \"${javac_flags[@]}\" \"${archive_flags[@]}\" ") +
                 javacArguments(target)),
@@ -49,6 +50,21 @@ QStringList compileLines(const ScriptTarget &target) {
             teeLine(QStringLiteral("javac \"${javac_flags[@]}\" ") + javacArguments(target)),
         QStringLiteral("fi"),
     };
+}
+
+// The warm javac first, when one is ready and the search path finds its JDK's
+// javac; javac itself when it gave no answer.
+QStringList compileLines(const JavacSetup &setup, const ScriptTarget &target) {
+    if (setup.server.pid == 0)
+        return plainCompileLines(target);
+    QStringList lines = serverRequestLines(setup.server);
+    lines << QStringLiteral("compiled=255") << QStringLiteral("if [ -n \"$same_javac\" ]; then")
+          << QStringLiteral("  ") + teeLine(QStringLiteral("serve_javac ") +
+                                            shellQuote(target.name + QStringLiteral(".java")))
+          << QStringLiteral("fi") << QStringLiteral("if [ \"$compiled\" -eq 255 ]; then");
+    for (const QString &line : plainCompileLines(target))
+        lines << QStringLiteral("  ") + line;
+    return lines << QStringLiteral("fi");
 }
 
 // Spaces to the end of the line wrap only when the program left text on it;
@@ -111,7 +127,7 @@ QStringList posixScriptLines(const QString &buildDirectory, const JavacSetup &se
     QStringList lines{QStringLiteral("#!/bin/bash"),
                       QStringLiteral("cd ") + shellQuote(buildDirectory)};
     lines << localeLines() << echo(compilingLine()) << javacSetupLines(setup);
-    lines << compileLines(target) << QStringLiteral("if [ \"$compiled\" -eq 0 ]; then")
+    lines << compileLines(setup, target) << QStringLiteral("if [ \"$compiled\" -eq 0 ]; then")
           << QStringLiteral("  ") + echo(compiledLine());
     lines << runLines(target);
     lines << QStringLiteral("else") << QStringLiteral("  ") + echo(compileFailedLine())

@@ -1,13 +1,18 @@
 #include "startup/platform/platform.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
+#include <clocale>
 #include <csignal>
+#include <cstring>
+#include <langinfo.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -117,6 +122,37 @@ void surviveFileSizeLimit() {
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     sigaction(SIGXFSZ, &action, nullptr);
+#endif
+}
+
+bool makeNamedPipe(const QString &path) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(path);
+    return false;
+#else
+    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+#endif
+}
+
+bool localeIsUtf8(const QProcessEnvironment &environment) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(environment);
+    return true;
+#else
+    QString name;
+    for (const char *key : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        name = environment.value(QLatin1String(key));
+        if (!name.isEmpty())
+            break;
+    }
+    if (name.isEmpty())
+        name = QStringLiteral("C");
+    const locale_t locale = ::newlocale(LC_CTYPE_MASK, name.toLocal8Bit().constData(), nullptr);
+    if (locale == locale_t(0))
+        return false;
+    const bool utf8 = std::strcmp(::nl_langinfo_l(CODESET, locale), "UTF-8") == 0;
+    ::freelocale(locale);
+    return utf8;
 #endif
 }
 

@@ -2,6 +2,7 @@
 // The one place that knows which operating system the program runs on.
 // Everything else asks these functions instead of testing for Linux or Windows.
 
+#include <QProcessEnvironment>
 #include <QString>
 
 namespace qm::platform {
@@ -51,6 +52,16 @@ void makeWritable(const QString &path);
 // error the caller sees, instead of the signal ending the program. Programs
 // started later get the signal's default behaviour back.
 void surviveFileSizeLimit();
+
+// Makes a named pipe only this user may open; false where the system has
+// none (Windows) or it cannot be made.
+bool makeNamedPipe(const QString &path);
+
+// Whether a program started with `environment` writes text as UTF-8, as
+// javac must to take Chinese names: its LC_ALL, else LC_CTYPE, else LANG
+// names an installed UTF-8 locale. Always true on Windows, where nothing
+// depends on it.
+bool localeIsUtf8(const QProcessEnvironment &environment);
 
 // Which build script this system runs.
 enum class ScriptKind { Batch, Posix };

@@ -75,6 +75,27 @@ private slots:
         QCOMPARE(child.exitCode(), 128 + SIGXFSZ);
     }
 
+    // The locale javac would get: the first of LC_ALL, LC_CTYPE and LANG
+    // that is set, and only when it is installed.
+    void localeOfAnEnvironment_data() {
+        QTest::addColumn<QStringList>("variables"); // NAME=value
+        QTest::addColumn<bool>("utf8");
+        QTest::newRow("nothing set") << QStringList{} << false;
+        QTest::newRow("LANG") << QStringList{"LANG=C.UTF-8"} << true;
+        QTest::newRow("plain C") << QStringList{"LANG=C"} << false;
+        QTest::newRow("LC_ALL wins") << QStringList{"LC_ALL=C", "LANG=C.UTF-8"} << false;
+        QTest::newRow("LC_CTYPE before LANG") << QStringList{"LC_CTYPE=C.UTF-8", "LANG=C"} << true;
+        QTest::newRow("not installed") << QStringList{"LANG=xx_YY.UTF-8"} << false;
+    }
+    void localeOfAnEnvironment() {
+        QFETCH(QStringList, variables);
+        QFETCH(bool, utf8);
+        QProcessEnvironment environment;
+        for (const QString &variable : variables)
+            environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+        QCOMPARE(platform::localeIsUtf8(environment), utf8);
+    }
+
 private:
     QTemporaryDir home;
 };

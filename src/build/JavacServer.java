@@ -1,0 +1,114 @@
+// Keeps javac warm between builds: the console's script asks this JVM to
+// compile instead of starting javac's own, which takes most of a build.
+//
+// java JavacServer.java REQUESTS SAMPLE
+//   REQUESTS  a named pipe; each request is NUL-ended fields, ended by an
+//             empty one: the answer pipe, the build directory, the source.
+//   SAMPLE    a source compiled a few times before "ready" is printed, so
+//             the first real compile finds javac's code already compiled.
+// The answer: javac's output in "<answer pipe>.out", then its exit status
+// and a line end written to the answer pipe. Ends when its input ends, so
+// it never outlives the program that started it.
+import java.io.ByteArrayOutputStream;
+import java.io.IOException;
+import java.io.InputStream;
+import java.io.RandomAccessFile;
+import java.nio.charset.Charset;
+import java.nio.file.Files;
+import java.nio.file.Path;
+import java.util.ArrayList;
+import java.util.List;
+import javax.tools.Tool;
+import javax.tools.ToolProvider;
+
+public class JavacServer {
+    private static final int WARM_UP_ROUNDS = 4;
+
+    public static void main(String[] args) throws IOException {
+        Tool javac = ToolProvider.getSystemJavaCompiler();
+        if (javac == null || args.length != 2)
+            System.exit(2);
+        endWithInput();
+        warmUp(javac, Path.of(args[1]));
+        System.out.println("ready");
+        System.out.flush();
+        // Opened for reading and writing, the pipe never reports an end when
+        // a script closes its side, and opening it never waits for a writer.
+        try (RandomAccessFile requests = new RandomAccessFile(args[0], "rw")) {
+            InputStream in = new java.io.FileInputStream(requests.getFD());
+            for (List<String> fields = readRequest(in); fields != null; fields = readRequest(in)) {
+                if (fields.size() == 3)
+                    answer(javac, fields.get(0), fields.get(1), fields.get(2));
+            }
+        }
+    }
+
+    private static void endWithInput() {
+        Thread watch = new Thread(() -> {
+            try {
+                while (System.in.read() >= 0) {
+                }
+            } catch (IOException e) {
+            }
+            System.exit(0);
+        });
+        watch.setDaemon(true);
+        watch.start();
+    }
+
+    private static void warmUp(Tool javac, Path sample) throws IOException {
+        Path out = Files.createTempDirectory(sample.toAbsolutePath().getParent(), "warm-up");
+        for (int round = 0; round < WARM_UP_ROUNDS; ++round) {
+            javac.run(null, new ByteArrayOutputStream(), new ByteArrayOutputStream(), "-encoding",
+                      "UTF-8", "-d", out.toString(), sample.toString());
+        }
+        try (var files = Files.walk(out)) {
+            files.sorted(java.util.Comparator.reverseOrder()).forEach(p -> p.toFile().delete());
+        }
+    }
+
+    // Fields up to an empty one; null at the end of the input.
+    private static List<String> readRequest(InputStream in) throws IOException {
+        List<String> fields = new ArrayList<>();
+        ByteArrayOutputStream field = new ByteArrayOutputStream();
+        for (int b = in.read(); b >= 0; b = in.read()) {
+            if (b != 0) {
+                field.write(b);
+                continue;
+            }
+            if (field.size() == 0)
+                return fields;
+            fields.add(field.toString(Charset.defaultCharset()));
+            field.reset();
+        }
+        return null;
+    }
+
+    // The source is named by its full path, so that javac, which resolves a
+    // relative one against this JVM's directory, finds it; the directory is
+    // then taken out of what javac printed, which reads as the console's own
+    // javac would have printed it.
+    private static void answer(Tool javac, String reply, String directory, String source) {
+        ByteArrayOutputStream output = new ByteArrayOutputStream();
+        int status;
+        try {
+            status = javac.run(null, output, output, "-encoding", "UTF-8", "-d", directory, "-cp",
+                               directory, directory + "/" + source);
+        } catch (RuntimeException | Error e) {
+            return; // no answer: the script runs javac itself
+        }
+        String text = output.toString(Charset.defaultCharset()).replace(directory + "/", "");
+        if (!Files.exists(Path.of(reply)))
+            return; // the script has gone
+        try {
+            Files.write(Path.of(reply + ".out"), text.getBytes(Charset.defaultCharset()));
+            // Read and write: opening never waits, also when the script has gone.
+            try (RandomAccessFile answer = new RandomAccessFile(reply, "rw")) {
+                answer.write((status + "\n").getBytes(Charset.defaultCharset()));
+            }
+        } catch (IOException e) {
+            // The script has gone or its pipe with it; it runs javac itself.
+        }
+        System.gc(); // the heap shrinks back while nobody waits
+    }
+}

@@ -1,0 +1,123 @@
+#include "build/javac_server.h"
+
+#include "build/archive_job.h"
+#include "resources/resources.h"
+#include "startup/platform/platform.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace qm::build {
+
+namespace {
+
+// Small and slow-growing, because it waits far more than it compiles: one
+// compiler tier and thread, a heap that starts small and is given back.
+QStringList jvmOptions() {
+    return {QStringLiteral("-XX:+UseSerialGC"),
+            QStringLiteral("-XX:TieredStopAtLevel=1"),
+            QStringLiteral("-XX:CICompilerCount=1"),
+            QStringLiteral("-XX:-UsePerfData"),
+            QStringLiteral("-Xms8m"),
+            QStringLiteral("-XX:MinHeapFreeRatio=10"),
+            QStringLiteral("-XX:MaxHeapFreeRatio=20")};
+}
+
+QString requestsName() {
+    return QStringLiteral("requests");
+}
+
+bool writeText(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+}
+
+} // namespace
+
+JavacServer *JavacServer::instance() {
+    static JavacServer *server = nullptr;
+    if (!server && QCoreApplication::instance())
+        server = new JavacServer(QCoreApplication::instance());
+    return server;
+}
+
+JavacServer::JavacServer(QObject *parent) : QObject(parent) {
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    connect(&process, &QProcess::readyReadStandardOutput, this, &JavacServer::readSaid);
+    connect(&process, &QProcess::finished, this, [this] {
+        if (!ready)
+            failedJdk = jdk; // not asked again for this JDK
+        ready = false;
+    });
+}
+
+WarmJavac JavacServer::address(const JavacSetup &setup) const {
+    if (!ready || setup.jdk.isEmpty() || setup.jdk != jdk || process.state() != QProcess::Running)
+        return {};
+    return {directory->path(), process.processId()};
+}
+
+// A CLASSPATH in the environment may name folders relative to the build
+// directory, which this JVM's own directory is not: then javac runs as before.
+void JavacServer::start(const JavacSetup &setup) {
+    if (setup.jdk.isEmpty() || setup.jdk == failedJdk ||
+        platform::scriptKind() != platform::ScriptKind::Posix ||
+        qEnvironmentVariableIsSet("CLASSPATH"))
+        return;
+    if (process.state() != QProcess::NotRunning && setup.jdk == jdk)
+        return;
+    stop();
+    const QString java = setup.jdk + QStringLiteral("/bin/java");
+    directory = std::make_unique<QTemporaryDir>(QDir::tempPath() +
+                                                QStringLiteral("/quillmoss-javac-XXXXXX"));
+    if (!QFileInfo(java).isExecutable() || !directory->isValid() || !writeFiles())
+        return;
+    jdk = setup.jdk;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!platform::localeIsUtf8(environment)) // as the script does for its own javac
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(directory->path());
+    process.start(java, jvmOptions() << QStringLiteral("JavacServer.java") << requestsName()
+                                     << QStringLiteral("Sample.java"));
+}
+
+void JavacServer::stop() {
+    ready = false;
+    jdk.clear(); // its end is no failure
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished(2000);
+    }
+    directory.reset();
+}
+
+bool JavacServer::waitUntilReady(int milliseconds) {
+    const QDeadlineTimer deadline(milliseconds);
+    while (!ready && process.state() != QProcess::NotRunning && !deadline.hasExpired())
+        process.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime())));
+    return ready;
+}
+
+bool JavacServer::writeFiles() const {
+    initResources();
+    QFile source(QStringLiteral(":/quillmoss/JavacServer.java"));
+    const QString dir = directory->path() + QLatin1Char('/');
+    return source.open(QIODevice::ReadOnly) &&
+           writeText(dir + QStringLiteral("JavacServer.java"), source.readAll()) &&
+           writeText(dir + QStringLiteral("Sample.java"),
+                     archiveSampleLines().join(QLatin1Char('\n')).toUtf8() + '\n') &&
+           platform::makeNamedPipe(dir + requestsName());
+}
+
+void JavacServer::readSaid() {
+    while (process.canReadLine()) {
+        if (process.readLine().trimmed() == "ready")
+            ready = true;
+    }
+}
+
+} // namespace qm::build

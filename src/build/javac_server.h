@@ -1,0 +1,50 @@
+#pragma once
+// javac kept warm: a JVM of this program's own that compiles for the console,
+// so a build no longer waits for javac's JVM to start and compile its own
+// code (most of a build). It is started when the first build has closed its
+// console, so it never competes with that build, and the console's script
+// asks it through a named pipe; when it is not ready, gone or silent, the
+// script runs javac itself as before. It ends with the program: it reads
+// the program's end from its input, also when the program is killed.
+
+#include "build/javac_probe.h"
+
+#include <QObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace qm::build {
+
+class JavacServer : public QObject {
+public:
+    // The program's one, owned by the application; null without one.
+    static JavacServer *instance();
+
+    // Where the console finds it: empty unless it is ready and runs the
+    // JDK of `setup`.
+    WarmJavac address(const JavacSetup &setup) const;
+
+    // Starts one for the JDK of `setup` unless one runs for it, or one has
+    // failed to start for it. Returns at once.
+    void start(const JavacSetup &setup);
+
+    void stop();
+
+    // For tests and benchmarks: waits, handling events, until it is ready.
+    bool waitUntilReady(int milliseconds);
+
+private:
+    explicit JavacServer(QObject *parent);
+    bool writeFiles() const;
+    void readSaid();
+
+    std::unique_ptr<QTemporaryDir> directory;
+    QProcess process;
+    QString jdk;
+    QString failedJdk;
+    bool ready = false;
+};
+
+} // namespace qm::build

@@ -1,0 +1,177 @@
+// The warm javac with the real JDK: the console's script compiles through it
+// and prints what javac would have printed, two builds at once both get
+// their answers, and a server that has gone leaves the script to javac.
+// javac on the scripts' search path is a stand-in that fails and logs, so a
+// build that did not go through the server shows.
+
+#include "build/build_script.h"
+#include "build/javac_server.h"
+#include "test_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+using namespace qm::build;
+
+namespace {
+
+const QString kHello = QStringLiteral("public class Hello {\n"
+                                      "    public static void main(String[] args) {\n"
+                                      "        System.out.println(\"你好，\" + args.length);\n"
+                                      "    }\n"
+                                      "}\n");
+
+struct Build {
+    QString console;     // what the console showed
+    QByteArray kept;     // javac-output.txt
+    QByteArray fallback; // the stand-in javac's log: empty unless it ran
+};
+
+class TestJavacServer : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir root;
+    JavacSetup real;
+
+    QString dir(const QString &name) const { return root.filePath(name); }
+
+    // A script as Comp writes it, for `source`, with its own build directory.
+    QString writeBuild(const QString &name, const QString &source, const JavacSetup &setup) {
+        const QString buildDir = dir(name);
+        QDir().mkpath(buildDir);
+        qm::testing::writeBytes(buildDir + "/Hello.java", sourceCopyBytes(source));
+        const ScriptTarget target{"Hello", source.contains("package demo.app") ? "demo.app" : ""};
+        qm::testing::writeBytes(buildDir + "/Tamsorley.sh",
+                                textFileBytes(posixScriptLines(buildDir, setup, target),
+                                              qm::platform::ScriptKind::Posix));
+        return buildDir;
+    }
+
+    void start(QProcess &bash, const QString &buildDir, const QString &path) {
+        QProcessEnvironment env;
+        env.insert("PATH", path);
+        env.insert("LANG", "C.UTF-8");
+        env.insert("FAKE_LOG", buildDir + "/fallback.log");
+        bash.setProcessEnvironment(env);
+        bash.start("/bin/bash", {buildDir + "/Tamsorley.sh"});
+        bash.waitForStarted();
+        bash.closeWriteChannel();
+    }
+
+    Build finish(QProcess &bash, const QString &buildDir) {
+        bash.waitForFinished(60000);
+        return {QString::fromUtf8(bash.readAllStandardOutput()),
+                qm::testing::fileBytes(buildDir + "/javac-output.txt"),
+                QFile::exists(buildDir + "/fallback.log")
+                    ? qm::testing::fileBytes(buildDir + "/fallback.log")
+                    : QByteArray()};
+    }
+
+    // The server's JDK, but javac on the search path is the stand-in.
+    JavacSetup throughServer() const {
+        JavacSetup setup = real;
+        setup.javac = dir("fake/javac");
+        setup.archive.clear();
+        setup.makeArchive = false;
+        setup.server = JavacServer::instance()->address(real);
+        return setup;
+    }
+    QString fakePath() const { return dir("fake") + ":/usr/bin:/bin"; }
+
+private slots:
+    void initTestCase() {
+        real = probeJavac(root.filePath("cache"));
+        if (real.jdk.isEmpty())
+            QSKIP("no JDK installed");
+        QDir().mkpath(dir("fake"));
+        qm::testing::writeBytes(dir("fake/javac"),
+                                "#!/bin/sh\necho \"$@\" >> \"$FAKE_LOG\"\nexit 3\n");
+        QFile::setPermissions(dir("fake/javac"), QFile::ReadOwner | QFile::ExeOwner);
+        JavacServer::instance()->start(real);
+        QVERIFY(JavacServer::instance()->waitUntilReady(120000));
+    }
+
+    void answersOnlyForItsJdk() {
+        QVERIFY(JavacServer::instance()->address(real).pid > 0);
+        JavacSetup other = real;
+        other.jdk = "/usr/lib/jvm/another";
+        QCOMPARE(JavacServer::instance()->address(other).pid, 0);
+    }
+
+    void compilesAsJavacWould_data() {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("shown");     // in the console and the kept output
+        QTest::addColumn<QString>("classFile"); // "" when nothing compiles
+        QTest::newRow("runs") << kHello << "你好，0"
+                              << "Hello.class";
+        QTest::newRow("package") << "package demo.app;\n" + kHello << "你好，0"
+                                 << "demo/app/Hello.class";
+        QTest::newRow("error, named as javac names it")
+            << QString(kHello).replace("args.length", "args.size()")
+            << "Hello.java:3: error: cannot find symbol"
+            << "";
+    }
+    void compilesAsJavacWould() {
+        QFETCH(QString, source);
+        QFETCH(QString, shown);
+        QFETCH(QString, classFile);
+        const QString name = QTest::currentDataTag();
+        const QString buildDir = writeBuild(name, source, throughServer());
+        QProcess bash;
+        start(bash, buildDir, fakePath());
+        const Build build = finish(bash, buildDir);
+        QCOMPARE(build.fallback, QByteArray());
+        QVERIFY2(build.console.contains(shown), qPrintable(build.console));
+        QVERIFY(!build.console.contains(buildDir));
+        if (classFile.isEmpty()) {
+            QVERIFY(QString::fromUtf8(build.kept).startsWith(shown));
+            QVERIFY(!QFile::exists(buildDir + "/Hello.class"));
+        } else {
+            QVERIFY(QFile::exists(buildDir + "/" + classFile));
+        }
+    }
+
+    void twoBuildsAtOnceBothAnswered() {
+        const QString first = writeBuild("first", kHello, throughServer());
+        const QString second =
+            writeBuild("second", QString(kHello).replace("你好", "再见"), throughServer());
+        QProcess one, two;
+        start(one, first, fakePath());
+        start(two, second, fakePath());
+        const Build a = finish(one, first), b = finish(two, second);
+        QCOMPARE(a.fallback + b.fallback, QByteArray());
+        QVERIFY2(a.console.contains("你好，0"), qPrintable(a.console));
+        QVERIFY2(b.console.contains("再见，0"), qPrintable(b.console));
+    }
+
+    // Last: they end the server. One that died after the script was written
+    // leaves the build to javac, as does one stopped before.
+    void javacRunsWhenTheServerHasGone() {
+        JavacSetup setup = throughServer();
+        setup.javac = QStandardPaths::findExecutable("javac");
+        ::kill(pid_t(setup.server.pid), SIGKILL);
+        QTRY_COMPARE_WITH_TIMEOUT(JavacServer::instance()->address(real).pid, 0, 10000);
+        QProcess bash;
+        const QString died = writeBuild("died", kHello, setup);
+        start(bash, died, "/usr/bin:/bin");
+        const Build build = finish(bash, died);
+        QVERIFY2(build.console.contains("你好，0"), qPrintable(build.console));
+    }
+
+    void noServerAfterStop() {
+        JavacServer::instance()->start(real);
+        JavacServer::instance()->stop();
+        QCOMPARE(JavacServer::instance()->address(real).pid, 0);
+    }
+};
+
+} // namespace
+
+QTEST_GUILESS_MAIN(TestJavacServer)
+#include "test_javac_server.moc"
