@@ -116,7 +116,7 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         if (expect.value("outcome") == "runs") {
-            QVERIFY2(!console.compileFailed, qPrintable(errors()));
+            QVERIFY2(!console.compileFailed, qPrintable(console.output + errors()));
             QCOMPARE(console.exitStatus, expect.value("exit").toInt());
             for (const QString &line : expect.values("output"))
                 QVERIFY2(console.output.contains(line), qPrintable(line + "\n" + console.output));
