@@ -14,6 +14,8 @@ namespace qm::build {
 
 namespace {
 
+constexpr int kIdleMilliseconds = 15 * 60 * 1000;
+
 // Small and slow-growing, because it waits far more than it compiles: one
 // compiler tier and thread, a heap that starts small and is given back.
 QStringList jvmOptions() {
@@ -45,6 +47,9 @@ JavacServer *JavacServer::instance() {
 }
 
 JavacServer::JavacServer(QObject *parent) : QObject(parent) {
+    idle.setSingleShot(true);
+    idle.setInterval(kIdleMilliseconds);
+    connect(&idle, &QTimer::timeout, this, &JavacServer::stop);
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     connect(&process, &QProcess::readyReadStandardOutput, this, &JavacServer::readSaid);
     connect(&process, &QProcess::finished, this, [this] {
@@ -67,6 +72,7 @@ void JavacServer::start(const JavacSetup &setup) {
         platform::scriptKind() != platform::ScriptKind::Posix ||
         qEnvironmentVariableIsSet("CLASSPATH"))
         return;
+    idle.start();
     if (process.state() != QProcess::NotRunning && setup.jdk == jdk)
         return;
     stop();

@@ -5,13 +5,16 @@
 // console, so it never competes with that build, and the console's script
 // asks it through a named pipe; when it is not ready, gone or silent, the
 // script runs javac itself as before. It ends with the program: it reads
-// the program's end from its input, also when the program is killed.
+// the program's end from its input, also when the program is killed. After
+// a quarter of an hour without a build it ends too, so a program left open
+// holds no JVM; the next build starts it again.
 
 #include "build/javac_probe.h"
 
 #include <QObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <memory>
 
@@ -27,7 +30,8 @@ public:
     WarmJavac address(const JavacSetup &setup) const;
 
     // Starts one for the JDK of `setup` unless one runs for it, or one has
-    // failed to start for it. Returns at once.
+    // failed to start for it; either way the idle time starts again.
+    // Returns at once.
     void start(const JavacSetup &setup);
 
     void stop();
@@ -42,6 +46,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> directory;
     QProcess process;
+    QTimer idle;
     QString jdk;
     QString failedJdk;
     bool ready = false;
