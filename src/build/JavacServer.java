@@ -28,7 +28,7 @@ public class JavacServer {
         Tool javac = ToolProvider.getSystemJavaCompiler();
         if (javac == null || args.length != 2)
             System.exit(2);
-        endWithInput();
+        endWithInput(Path.of(args[0]).toAbsolutePath().getParent());
         warmUp(javac, Path.of(args[1]));
         System.out.println("ready");
         System.out.flush();
@@ -43,13 +43,16 @@ public class JavacServer {
         }
     }
 
-    private static void endWithInput() {
+    // The program that started it has ended, perhaps killed before it could
+    // remove this server's private directory: the server removes it.
+    private static void endWithInput(Path directory) {
         Thread watch = new Thread(() -> {
             try {
                 while (System.in.read() >= 0) {
                 }
             } catch (IOException e) {
             }
+            remove(directory);
             System.exit(0);
         });
         watch.setDaemon(true);
@@ -62,8 +65,14 @@ public class JavacServer {
             javac.run(null, new ByteArrayOutputStream(), new ByteArrayOutputStream(), "-encoding",
                       "UTF-8", "-d", out.toString(), sample.toString());
         }
-        try (var files = Files.walk(out)) {
+        remove(out);
+    }
+
+    private static void remove(Path tree) {
+        try (var files = Files.walk(tree)) {
             files.sorted(java.util.Comparator.reverseOrder()).forEach(p -> p.toFile().delete());
+        } catch (IOException e) {
+            // what is left is in the system's temporary folder
         }
     }
 

@@ -1,15 +1,19 @@
 // The warm javac with the real JDK: the console's script compiles through it
 // and prints what javac would have printed, two builds at once both get
-// their answers, and a server that has gone leaves the script to javac.
+// their answers, a server that has gone leaves the script to javac, and one
+// whose program has ended removes its directory and ends.
 // javac on the scripts' search path is a stand-in that fails and logs, so a
 // build that did not go through the server shows.
 
 #include "build/build_script.h"
 #include "build/javac_server.h"
+#include "resources/resources.h"
+#include "startup/platform/platform.h"
 #include "test_files.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -162,6 +166,29 @@ private slots:
         start(bash, died, "/usr/bin:/bin");
         const Build build = finish(bash, died);
         QVERIFY2(build.console.contains("你好，0"), qPrintable(build.console));
+    }
+
+    // A program killed outright cannot remove the server's directory; the
+    // server sees its input close and removes it before it ends.
+    void endsAndTidiesWhenItsInputCloses() {
+        qm::initResources();
+        QTemporaryDir scratch;
+        const QString dir = scratch.filePath("server");
+        QDir().mkpath(dir);
+        QFile source(":/quillmoss/JavacServer.java");
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QVERIFY(qm::testing::writeBytes(dir + "/JavacServer.java", source.readAll()));
+        QVERIFY(qm::testing::writeBytes(dir + "/Sample.java", sourceCopyBytes(kHello)));
+        QVERIFY(qm::platform::makeNamedPipe(dir + "/requests"));
+        QProcess java;
+        java.setWorkingDirectory(dir);
+        java.start(real.jdk + "/bin/java", {"JavacServer.java", "requests", "Sample.java"});
+        QVERIFY(java.waitForReadyRead(120000));
+        QCOMPARE(java.readLine().trimmed(), "ready");
+        java.closeWriteChannel();
+        QVERIFY(java.waitForFinished(10000));
+        QCOMPARE(java.exitCode(), 0);
+        QVERIFY(!QFileInfo::exists(dir));
     }
 
     void noServerAfterStop() {
