@@ -2,6 +2,7 @@
 
 #include "build/archive_job.h"
 #include "resources/resources.h"
+#include "startup/platform/atomic_file.h"
 #include "startup/platform/platform.h"
 
 #include <QCoreApplication>
@@ -30,11 +31,6 @@ QStringList jvmOptions() {
 
 QString requestsName() {
     return QStringLiteral("requests");
-}
-
-bool writeText(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
 }
 
 } // namespace
@@ -113,9 +109,11 @@ bool JavacServer::writeFiles() const {
     QFile source(QStringLiteral(":/quillmoss/JavacServer.java"));
     const QString dir = directory->path() + QLatin1Char('/');
     return source.open(QIODevice::ReadOnly) &&
-           writeText(dir + QStringLiteral("JavacServer.java"), source.readAll()) &&
-           writeText(dir + QStringLiteral("Sample.java"),
-                     archiveSampleLines().join(QLatin1Char('\n')).toUtf8() + '\n') &&
+           writeFileAtomically(dir + QStringLiteral("JavacServer.java"), source.readAll(),
+                               AtLink::Replace) &&
+           writeFileAtomically(dir + QStringLiteral("Sample.java"),
+                               archiveSampleLines().join(QLatin1Char('\n')).toUtf8() + '\n',
+                               AtLink::Replace) &&
            platform::makeNamedPipe(dir + requestsName());
 }
 
