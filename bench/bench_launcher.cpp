@@ -186,27 +186,14 @@ void BM_XtermAloneLatency(benchmark::State &state) {
         benchmark::Counter(1000.0 * total, benchmark::Counter::kAvgIterations);
 }
 
-BENCHMARK(BM_WaitCpu)
-    ->ArgName("mode")
-    ->Arg(kHidden)
-    ->Arg(kXterm)
-    ->Arg(kHandOff)
-    ->Iterations(3)
-    ->Unit(benchmark::kSecond);
-BENCHMARK(BM_FirstLineLatency)
-    ->ArgName("mode")
-    ->Arg(kHidden)
-    ->Arg(kXterm)
-    ->Arg(kHandOff)
-    ->Iterations(15)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_EndLatency)
-    ->ArgName("mode")
-    ->Arg(kHidden)
-    ->Arg(kXterm)
-    ->Arg(kHandOff)
-    ->Iterations(15)
-    ->Unit(benchmark::kMillisecond);
+// Every launcher mode, as the benchmark's argument.
+void everyMode(benchmark::internal::Benchmark *b) {
+    b->ArgName("mode")->Arg(kHidden)->Arg(kXterm)->Arg(kHandOff);
+}
+
+BENCHMARK(BM_WaitCpu)->Apply(everyMode)->Iterations(3)->Unit(benchmark::kSecond);
+BENCHMARK(BM_FirstLineLatency)->Apply(everyMode)->Iterations(15)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EndLatency)->Apply(everyMode)->Iterations(15)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_XtermAloneLatency)->Iterations(10)->Unit(benchmark::kMillisecond);
 
 // Xvfb stands in for a display on machines without one.
