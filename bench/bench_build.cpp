@@ -4,7 +4,7 @@
 // no JDK start-up is measured and no key press is needed.
 
 #include "build/comp.h"
-#include "startup/platform/platform.h"
+#include "platform/platform.h"
 
 #include <QCoreApplication>
 #include <QDir>

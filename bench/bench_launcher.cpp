@@ -5,8 +5,8 @@
 // console runs in xterm, or in a stand-in terminal that hands the command to
 // the background and exits at once, as terminals with a server process do.
 // Without a display the benchmark restarts itself under xvfb-run.
-#include "startup/launcher/shell_and_wait.h"
-#include "startup/launcher/terminal.h"
+#include "launcher/shell_and_wait.h"
+#include "launcher/terminal.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

@@ -8,8 +8,8 @@
 #include "build/comp.h"
 #include "build/javac_server.h"
 #include "console_driver.h"
-#include "startup/launcher/terminal.h"
-#include "startup/platform/shell_quote.h"
+#include "launcher/terminal.h"
+#include "platform/shell_quote.h"
 #include "test_files.h"
 
 #include <QCoreApplication>

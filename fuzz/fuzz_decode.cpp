@@ -1,6 +1,6 @@
 // Opening any file: the decoding never loses valid UTF-8, and the text the
 // editor gets has one kind of line end.
-#include "startup/platform/text_decoding.h"
+#include "platform/text_decoding.h"
 #include "workspace/source_file.h"
 
 #include <QStringDecoder>

@@ -2,9 +2,9 @@
 
 #include "about/about_info.h"
 #include "about/link_text.h"
+#include "controls/named.h"
+#include "controls/skin_button.h"
 #include "resources/resources.h"
-#include "startup/controls/named.h"
-#include "startup/controls/skin_button.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 // Geometry of the about window, in twips. The contact frame sets the
 // window's width; everything else hangs off it.
 
-#include "startup/controls/twips_layout.h"
+#include "controls/twips_layout.h"
 
 #include <array>
 

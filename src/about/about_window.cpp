@@ -2,9 +2,9 @@
 
 #include "about/about_info.h"
 #include "about/link_text.h"
-#include "startup/controls/fixed_dialog.h"
-#include "startup/controls/skin_button.h"
-#include "startup/controls/window_geometry.h"
+#include "controls/fixed_dialog.h"
+#include "controls/skin_button.h"
+#include "controls/window_geometry.h"
 
 #include <QDesktopServices>
 #include <QEvent>

@@ -1,7 +1,7 @@
 #include "build/archive_job.h"
 
 #include "build/build_script.h"
-#include "startup/platform/shell_quote.h"
+#include "platform/shell_quote.h"
 
 namespace qm::build {
 

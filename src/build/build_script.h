@@ -3,8 +3,8 @@
 // files are written and run by Comp (comp.h).
 
 #include "build/javac_probe.h"
+#include "platform/platform.h"
 #include "settings/settings.h"
-#include "startup/platform/platform.h"
 
 #include <QByteArray>
 #include <QString>

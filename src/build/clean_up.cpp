@@ -1,7 +1,7 @@
 #include "build/clean_up.h"
 
 #include "build/build_script.h"
-#include "startup/platform/platform.h"
+#include "platform/platform.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,10 +4,10 @@
 #include "build/clean_up.h"
 #include "build/java_names.h"
 #include "build/javac_server.h"
-#include "startup/create_directory.h"
-#include "startup/launcher/shell_and_wait.h"
-#include "startup/platform/atomic_file.h"
-#include "startup/platform/platform.h"
+#include "launcher/shell_and_wait.h"
+#include "platform/atomic_file.h"
+#include "platform/create_directory.h"
+#include "platform/platform.h"
 
 #include <QFile>
 

@@ -1,9 +1,9 @@
 #include "build/javac_server.h"
 
 #include "build/archive_job.h"
+#include "platform/atomic_file.h"
+#include "platform/platform.h"
 #include "resources/resources.h"
-#include "startup/platform/atomic_file.h"
-#include "startup/platform/platform.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -4,7 +4,7 @@
 #include "build/build_script.h"
 #include "build/console_texts.h"
 #include "build/server_request.h"
-#include "startup/platform/shell_quote.h"
+#include "platform/shell_quote.h"
 
 namespace qm::build {
 

@@ -1,6 +1,6 @@
 #include "build/server_request.h"
 
-#include "startup/platform/shell_quote.h"
+#include "platform/shell_quote.h"
 
 namespace qm::build {
 

@@ -1,12 +1,12 @@
 #include "options/help_form.h"
 
+#include "controls/named.h"
+#include "controls/skin_button.h"
+#include "controls/up_down.h"
+#include "controls/window_geometry.h"
 #include "options/field_checks.h"
 #include "options/help_text.h"
 #include "settings/settings.h"
-#include "startup/controls/named.h"
-#include "startup/controls/skin_button.h"
-#include "startup/controls/up_down.h"
-#include "startup/controls/window_geometry.h"
 
 #include <QCheckBox>
 #include <QComboBox>

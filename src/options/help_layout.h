@@ -1,7 +1,7 @@
 #pragma once
 // Geometry of the options and help window, in twips.
 
-#include "startup/controls/twips_layout.h"
+#include "controls/twips_layout.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
 #include "options/help_window.h"
 
+#include "controls/fixed_dialog.h"
+#include "controls/skin_button.h"
+#include "controls/window_geometry.h"
 #include "options/field_checks.h"
-#include "startup/controls/fixed_dialog.h"
-#include "startup/controls/skin_button.h"
-#include "startup/controls/window_geometry.h"
 
 #include <QCheckBox>
 #include <QComboBox>

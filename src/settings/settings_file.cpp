@@ -1,9 +1,9 @@
 #include "settings/settings_file.h"
 
+#include "platform/atomic_file.h"
+#include "platform/platform.h"
+#include "platform/text_decoding.h"
 #include "settings/value_number.h"
-#include "startup/platform/atomic_file.h"
-#include "startup/platform/platform.h"
-#include "startup/platform/text_decoding.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,9 +2,9 @@
 // initialisation (the settings load and the first-start step), creates and
 // shows the main window, opens the file named on the command line if any,
 // then runs the event loop until the window has gone.
-#include "startup/controls/chinese_catalogue.h"
+#include "platform/platform.h"
+#include "startup/chinese_catalogue.h"
 #include "startup/initialisation.h"
-#include "startup/platform/platform.h"
 #include "startup/skin.h"
 #include "workspace/main_window.h"
 #include "workspace/source_keeper.h"

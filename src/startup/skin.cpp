@@ -1,7 +1,7 @@
 #include "startup/skin.h"
 
+#include "platform/atomic_file.h"
 #include "resources/resources.h"
-#include "startup/platform/atomic_file.h"
 
 #include <QDir>
 #include <QFile>

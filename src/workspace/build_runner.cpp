@@ -2,8 +2,8 @@
 
 #include "build/comp.h"
 #include "build/javac_diagnostics.h"
+#include "controls/prompter.h"
 #include "settings/settings.h"
-#include "startup/controls/prompter.h"
 #include "workspace/diagnostic_marks.h"
 #include "workspace/editor_text.h"
 #include "workspace/main_form.h"

@@ -1,8 +1,8 @@
 #include "workspace/main_form.h"
 
+#include "controls/named.h"
+#include "controls/skin_button.h"
 #include "resources/resources.h"
-#include "startup/controls/named.h"
-#include "startup/controls/skin_button.h"
 #include "workspace/editor_setup.h"
 
 #include <QFontDatabase>

@@ -1,7 +1,7 @@
 #pragma once
 // Geometry of the main window for a given screen, in twips.
 
-#include "startup/controls/twips_layout.h"
+#include "controls/twips_layout.h"
 
 #include <QSizeF>
 #include <array>

@@ -1,8 +1,8 @@
 // The main window's keys. Those with a button click it, so a key does
 // exactly what the button does.
-#include "startup/controls/find_bar.h"
-#include "startup/controls/line_jump_bar.h"
-#include "startup/controls/skin_button.h"
+#include "controls/find_bar.h"
+#include "controls/line_jump_bar.h"
+#include "controls/skin_button.h"
 #include "workspace/main_window.h"
 
 #include <QGroupBox>

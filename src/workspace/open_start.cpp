@@ -1,6 +1,6 @@
 #include "workspace/open_start.h"
 
-#include "startup/platform/platform.h"
+#include "platform/platform.h"
 
 #include <QDir>
 #include <QFileInfo>

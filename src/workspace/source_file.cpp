@@ -1,7 +1,7 @@
 #include "workspace/source_file.h"
 
-#include "startup/platform/platform.h"
-#include "startup/platform/text_decoding.h"
+#include "platform/platform.h"
+#include "platform/text_decoding.h"
 
 #include <QStringEncoder>
 

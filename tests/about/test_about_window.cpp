@@ -1,9 +1,9 @@
 #include "about/about_info.h"
 #include "about/about_window.h"
 #include "about/link_text.h"
-#include "startup/controls/skin_button.h"
-#include "startup/controls/twips.h"
-#include "startup/controls/window_geometry.h"
+#include "controls/skin_button.h"
+#include "controls/twips.h"
+#include "controls/window_geometry.h"
 #include "widget_lookup.h"
 
 #include <QFrame>

@@ -2,7 +2,7 @@
 
 #include "build/build_script.h"
 #include "build/clean_up.h"
-#include "startup/platform/shell_quote.h"
+#include "platform/shell_quote.h"
 
 #include <QTest>
 

@@ -3,7 +3,7 @@
 
 #include "build/build_script.h"
 #include "build/comp.h"
-#include "startup/launcher/terminal.h"
+#include "launcher/terminal.h"
 #include "test_files.h"
 
 #include <QDir>

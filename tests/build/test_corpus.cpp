@@ -5,7 +5,7 @@
 
 #include "build/comp.h"
 #include "build/java_names.h"
-#include "startup/launcher/terminal.h"
+#include "launcher/terminal.h"
 #include "test_files.h"
 #include "workspace/class_scan.h"
 

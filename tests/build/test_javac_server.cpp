@@ -7,8 +7,8 @@
 
 #include "build/build_script.h"
 #include "build/javac_server.h"
+#include "platform/platform.h"
 #include "resources/resources.h"
-#include "startup/platform/platform.h"
 #include "test_files.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
+#include "controls/skin_button.h"
+#include "controls/twips.h"
+#include "controls/up_down.h"
+#include "controls/window_geometry.h"
 #include "options/help_window.h"
 #include "settings/settings_file.h"
-#include "startup/controls/skin_button.h"
-#include "startup/controls/twips.h"
-#include "startup/controls/up_down.h"
-#include "startup/controls/window_geometry.h"
 #include "widget_lookup.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
+#include "platform/platform.h"
 #include "settings/settings_file.h"
 #include "startup/initialisation.h"
-#include "startup/platform/platform.h"
 
 #include "test_files.h"
 

@@ -1,8 +1,8 @@
 // Qt's own texts in Chinese once the catalogues are installed: the error
 // box's button, the file dialog, the editor's context menu.
 
-#include "startup/controls/chinese_catalogue.h"
-#include "startup/controls/prompter.h"
+#include "controls/prompter.h"
+#include "startup/chinese_catalogue.h"
 
 #include <QAbstractButton>
 #include <QApplication>

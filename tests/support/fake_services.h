@@ -1,8 +1,8 @@
 #pragma once
 // Stand-ins for message boxes and the open dialog, answered by the test.
 
-#include "startup/controls/open_file_chooser.h"
-#include "startup/controls/prompter.h"
+#include "controls/open_file_chooser.h"
+#include "controls/prompter.h"
 
 #include <QStringList>
 #include <deque>

@@ -2,7 +2,7 @@
 // Scripts and stand-in terminals for the launcher's tests without a display:
 // a terminal is a small sh script named in Terminal.conf that runs "$@".
 
-#include "startup/launcher/terminal.h"
+#include "launcher/terminal.h"
 
 #include <QFile>
 #include <QTemporaryDir>

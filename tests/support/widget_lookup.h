@@ -1,7 +1,7 @@
 #pragma once
 // Finding a window's control by its object name in widget tests.
 
-#include "startup/controls/twips_layout.h"
+#include "controls/twips_layout.h"
 
 #include <QTest>
 #include <QWidget>

@@ -2,9 +2,9 @@
 // editing keeps indentation, the find and go-to-line bars, zoom, and the
 // way out of the editor with the keyboard.
 
-#include "startup/controls/find_bar.h"
-#include "startup/controls/line_jump_bar.h"
-#include "startup/controls/skin_button.h"
+#include "controls/find_bar.h"
+#include "controls/line_jump_bar.h"
+#include "controls/skin_button.h"
 #include "test_files.h"
 #include "window_session.h"
 #include "workspace/diagnostic_marks.h"

@@ -1,5 +1,5 @@
+#include "controls/skin_button.h"
 #include "settings/settings_file.h"
-#include "startup/controls/skin_button.h"
 #include "test_files.h"
 #include "window_session.h"
 #include "workspace/editor_text.h"

@@ -2,8 +2,8 @@
 // JDK runs in a real xterm under Xvfb, and the console is answered with keys.
 
 #include "console_driver.h"
+#include "controls/skin_button.h"
 #include "settings/settings_file.h"
-#include "startup/controls/skin_button.h"
 #include "test_files.h"
 #include "window_session.h"
 #include "workspace/main_window.h"

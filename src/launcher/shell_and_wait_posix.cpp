@@ -1,0 +1,129 @@
+// Linux and other POSIX systems: style 0 runs the script with sh and no
+// window; style 1 runs it in a terminal window through a wrapper that reports
+// its start and end through a pipe in a private directory.
+#include "launcher/console_run.h"
+#include "launcher/end_pipe.h"
+#include "launcher/serviced_wait.h"
+#include "launcher/shell_and_wait_platform.h"
+#include "launcher/terminal.h"
+#include "launcher/wrapper_script.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <signal.h>
+
+namespace qm::detail {
+
+namespace {
+
+// sh runs hidden scripts and the wrapper; console scripts are bash scripts.
+const QString kPosixShell = QStringLiteral("/bin/sh");
+const QString kScriptShell = QStringLiteral("/bin/bash");
+
+// A program started with hang-ups or Ctrl+C ignored (nohup, say) would hand
+// that on to the console, and a closed window could then not end the script.
+void resetSignals() {
+    for (const int signal : {SIGHUP, SIGINT, SIGQUIT, SIGTERM})
+        ::signal(signal, SIG_DFL);
+    sigset_t none;
+    sigemptyset(&none);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
+}
+
+std::unique_ptr<QProcess> startProcess(const QString &program, const QStringList &arguments) {
+    auto process = std::make_unique<QProcess>();
+    process->setProgram(program);
+    process->setArguments(arguments);
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setChildProcessModifier(resetSignals);
+    process->start();
+    if (!process->waitForStarted(-1))
+        return nullptr;
+    return process;
+}
+
+// A terminal that outlives the script (closing its window, say) is left to
+// finish on its own; deleting a running QProcess would kill it.
+void release(std::unique_ptr<QProcess> terminal) {
+    if (terminal->state() == QProcess::NotRunning)
+        return;
+    QProcess *running = terminal.release();
+    QObject::connect(running, &QProcess::finished, running, &QObject::deleteLater);
+}
+
+QString runDirectoryTemplate() {
+    QString base = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (base.isEmpty() || !QFileInfo(base).isDir())
+        base = QDir::tempPath();
+    return QDir(base).filePath(QStringLiteral("quillmoss-run-XXXXXX"));
+}
+
+bool writeWrapper(const QString &path, const QString &runDir, const QString &script) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const QByteArray text = wrapperScript(runDir, kScriptShell, script).toUtf8();
+    const bool written = file.write(text) == text.size();
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return written;
+}
+
+bool runHidden(const QString &script, LaunchFailure &failure) {
+    std::unique_ptr<QProcess> process = startProcess(kPosixShell, {script});
+    if (!process) {
+        failure = LaunchFailure::NotStarted;
+        return false;
+    }
+    ServicedWait wait;
+    QObject::connect(process.get(), &QProcess::finished, process.get(), [&wait] { wait.finish(); });
+    if (process->state() == QProcess::NotRunning)
+        wait.finish();
+    wait.run();
+    return true;
+}
+
+bool runInTerminal(const QString &script, LaunchFailure &failure) {
+    const Terminal terminal = findTerminal(readTerminalConf(), QFileInfo(script).fileName());
+    if (!terminal.isValid()) {
+        failure = LaunchFailure::NoTerminal;
+        return false;
+    }
+    failure = LaunchFailure::NotStarted;
+    QTemporaryDir runDir(runDirectoryTemplate());
+    if (!runDir.isValid())
+        return false;
+    const QString wrapper = runDir.filePath(QStringLiteral("run.sh"));
+    EndPipe pipe(runDir.filePath(QLatin1String(kEndPipeName)));
+    if (!pipe.isValid() || !writeWrapper(wrapper, runDir.path(), script))
+        return false;
+    const QStringList line = terminalCommandLine(terminal, {kPosixShell, wrapper});
+    std::unique_ptr<QProcess> process = startProcess(line.first(), line.mid(1));
+    if (!process)
+        return false;
+    RunState outcome = RunState::Running;
+    {
+        ConsoleRun run(*process, pipe);
+        outcome = run.wait();
+    }
+    release(std::move(process));
+    if (outcome == RunState::NeverStarted)
+        return false;
+    failure = LaunchFailure::None;
+    return true;
+}
+
+} // namespace
+
+bool runScriptAndWait(const QString &script, int windowStyle, LaunchFailure &failure) {
+    if (windowStyle == kHiddenWindow)
+        return runHidden(script, failure);
+    return runInTerminal(script, failure);
+}
+
+} // namespace qm::detail

@@ -1,0 +1,163 @@
+#include "platform/platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <clocale>
+#include <csignal>
+#include <cstring>
+#include <langinfo.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace qm::platform {
+
+namespace {
+#ifdef Q_OS_WIN
+constexpr bool kWindows = true;
+#else
+constexpr bool kWindows = false;
+#endif
+} // namespace
+
+QString programDirectory() {
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    if (dir.isEmpty())
+        dir = QDir::homePath() + QStringLiteral("/.config/quillmoss-java");
+    QDir().mkpath(dir);
+    return dir;
+}
+
+QString lineEnd() {
+    return kWindows ? QStringLiteral("\r\n") : QStringLiteral("\n");
+}
+
+QChar separator() {
+    return kWindows ? QLatin1Char('\\') : QLatin1Char('/');
+}
+
+QString joinPath(const QString &directory, const QString &name) {
+    return expandDirectory(directory) + separator() + name;
+}
+
+QString defaultSourcePath() {
+    return kWindows ? QStringLiteral("D:\\MyJava") : QDir::homePath() + QStringLiteral("/MyJava");
+}
+
+bool directoryTextUsable(const QString &text) {
+    if (kWindows)
+        return text.contains(QLatin1Char(':'));
+    return text.startsWith(QLatin1Char('/')) || text.startsWith(QLatin1String("~/"));
+}
+
+QString expandDirectory(const QString &text) {
+    if (text.startsWith(QLatin1String("~/")))
+        return QDir::homePath() + text.mid(1);
+    if (QDir::isAbsolutePath(text))
+        return text;
+    return QDir::homePath() + separator() + text;
+}
+
+QString forbiddenFileNameCharacters() {
+    QString characters = QStringLiteral("/\\");
+    if (kWindows) {
+        characters += QStringLiteral("<>:\"|?*");
+        for (char16_t c = 1; c < 32; ++c)
+            characters += QChar(c);
+    }
+    return QChar(0) + characters;
+}
+
+QString cacheDirectory() {
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (dir.isEmpty())
+        dir = QDir::homePath() + QStringLiteral("/.cache");
+    return dir + QStringLiteral("/quillmoss-java");
+}
+
+void setHidden(const QString &path, bool hidden) {
+#ifdef Q_OS_WIN
+    const std::wstring native = QDir::toNativeSeparators(path).toStdWString();
+    SetFileAttributesW(native.c_str(), hidden ? FILE_ATTRIBUTE_HIDDEN : FILE_ATTRIBUTE_NORMAL);
+#else
+    Q_UNUSED(path);
+    Q_UNUSED(hidden);
+#endif
+}
+
+void makeWritable(const QString &path) {
+#ifdef Q_OS_WIN
+    const std::wstring native = QDir::toNativeSeparators(path).toStdWString();
+    const DWORD attributes = GetFileAttributesW(native.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        SetFileAttributesW(native.c_str(), attributes & ~DWORD(FILE_ATTRIBUTE_READONLY));
+#else
+    const QFileInfo info(path); // a link's target, as a write through it would see
+    if (!info.isFile() || info.ownerId() != ::geteuid())
+        return;
+    const QFile::Permissions permissions = info.permissions();
+    if (!permissions.testFlag(QFile::WriteOwner))
+        QFile::setPermissions(path, permissions | QFile::WriteOwner);
+#endif
+}
+
+#ifndef Q_OS_WIN
+namespace {
+// A handler rather than SIG_IGN: an ignored signal stays ignored in the
+// programs the build starts, a handler is reset when they are executed.
+void fileSizeLimitReached(int) {}
+} // namespace
+#endif
+
+void surviveFileSizeLimit() {
+#ifndef Q_OS_WIN
+    struct sigaction action {};
+    action.sa_handler = fileSizeLimitReached;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGXFSZ, &action, nullptr);
+#endif
+}
+
+bool makeNamedPipe(const QString &path) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(path);
+    return false;
+#else
+    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+#endif
+}
+
+bool localeIsUtf8(const QProcessEnvironment &environment) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(environment);
+    return true;
+#else
+    QString name;
+    for (const char *key : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        name = environment.value(QLatin1String(key));
+        if (!name.isEmpty())
+            break;
+    }
+    if (name.isEmpty())
+        name = QStringLiteral("C");
+    const locale_t locale = ::newlocale(LC_CTYPE_MASK, name.toLocal8Bit().constData(), nullptr);
+    if (locale == locale_t(0))
+        return false;
+    const bool utf8 = std::strcmp(::nl_langinfo_l(CODESET, locale), "UTF-8") == 0;
+    ::freelocale(locale);
+    return utf8;
+#endif
+}
+
+ScriptKind scriptKind() {
+    return kWindows ? ScriptKind::Batch : ScriptKind::Posix;
+}
+
+} // namespace qm::platform
