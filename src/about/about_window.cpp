@@ -57,7 +57,7 @@ void Frm_about::wireLinks() {
         {aboutForm.Txt_email, mail},
     };
     for (const auto &[link, target] : links)
-        connect(link, &LinkText::activated, this, [this, target] { openUrl(target); });
+        connect(link, &LinkText::activated, this, [this, url = target] { openUrl(url); });
 }
 
 bool Frm_about::eventFilter(QObject *watched, QEvent *event) {

@@ -80,7 +80,8 @@ void DiagnosticMarks::underline(int line, int column) {
     const int lineStart = int(editor->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, line));
     const int lineEnd = int(editor->SendScintilla(QsciScintilla::SCI_GETLINEENDPOSITION, line));
     long start = lineStart + text.left(column).toUtf8().size();
-    long end = editor->SendScintilla(QsciScintilla::SCI_WORDENDPOSITION, start, 1L);
+    long end = editor->SendScintilla(QsciScintilla::SCI_WORDENDPOSITION,
+                                     static_cast<unsigned long>(start), 1L);
     if (end <= start)
         end = editor->SendScintilla(QsciScintilla::SCI_POSITIONAFTER, start);
     if (start >= lineEnd && lineEnd > lineStart) {
@@ -91,7 +92,8 @@ void DiagnosticMarks::underline(int line, int column) {
     if (end <= start)
         return;
     editor->SendScintilla(QsciScintilla::SCI_SETINDICATORCURRENT, squiggle);
-    editor->SendScintilla(QsciScintilla::SCI_INDICATORFILLRANGE, start, end - start);
+    editor->SendScintilla(QsciScintilla::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(start),
+                          end - start);
 }
 
 void DiagnosticMarks::clear() {
@@ -125,7 +127,8 @@ void DiagnosticMarks::clearLine(int line) {
     const long start = editor->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, line);
     const long end = editor->SendScintilla(QsciScintilla::SCI_GETLINEENDPOSITION, line);
     editor->SendScintilla(QsciScintilla::SCI_SETINDICATORCURRENT, squiggle);
-    editor->SendScintilla(QsciScintilla::SCI_INDICATORCLEARRANGE, start, end - start);
+    editor->SendScintilla(QsciScintilla::SCI_INDICATORCLEARRANGE, static_cast<unsigned long>(start),
+                          end - start);
 }
 
 } // namespace qm

@@ -31,7 +31,8 @@ void styleUpToCaret(QsciScintilla *editor) {
     const long end = editor->SendScintilla(QsciScintilla::SCI_GETLINEENDPOSITION, line);
     const long styled = editor->SendScintilla(QsciScintilla::SCI_GETENDSTYLED);
     if (styled < end)
-        editor->SendScintilla(QsciScintilla::SCI_COLOURISE, styled, end);
+        editor->SendScintilla(QsciScintilla::SCI_COLOURISE, static_cast<unsigned long>(styled),
+                              end);
 }
 
 bool indentsOnKey(const QKeyEvent *key) {

@@ -137,7 +137,7 @@ private slots:
 
     void cleanupTestCase() {
         qInfo("%d ran, %d failed for the naming rule's reasons, in %.1f s", int(ran.size()),
-              int(failedNaming.size()), clock.elapsed() / 1000.0);
+              int(failedNaming.size()), double(clock.elapsed()) / 1000.0);
         for (const QString &failure : failedNaming)
             qInfo("  %s", qPrintable(failure));
     }

@@ -277,8 +277,6 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"plain-file"});
     }
 
-private:
-    QTemporaryDir dir;
 };
 
 QTEST_GUILESS_MAIN(TestSettingsFile)
