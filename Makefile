@@ -1,6 +1,8 @@
 # Set-up commands: `make run`, `make test` and `make package` each install
 # what they need and nothing more (as root, through apt), configure and build.
 BUILD_DIR   ?= out
+ASAN_DIR    ?= out-asan
+BENCH_DIR   ?= out-bench
 PACKAGE_DIR ?= out-package
 FUZZ_DIR    ?= out-fuzz
 FUZZ_SECONDS ?= 20
@@ -16,13 +18,18 @@ RUN_PACKAGES     := default-jdk xterm fonts-dejavu-core fonts-wqy-microhei \
 # Making the Debian package: dpkg-shlibdeps, and `file`, which CPack uses to find binaries.
 PACKAGE_PACKAGES := dpkg-dev file
 # Only the tests: X for the end-to-end runs (and xcb to close a window as a
-# window manager would), the Chinese locale, the format check, benchmarks,
-# screenshots, and Debian's checks of the package.
-TEST_PACKAGES    := xvfb xauth xdotool x11-utils libxcb1-dev locales clang-format \
-                    libbenchmark-dev imagemagick lintian appstream desktop-file-utils
+# window manager would), the Chinese locale, the format and shell checks,
+# clang with its sanitizer runtime, screenshots, and Debian's checks of the
+# package.
+TEST_PACKAGES    := xvfb xauth xdotool x11-utils libxcb1-dev locales clang-format shellcheck \
+                    clang libclang-rt-14-dev imagemagick lintian appstream desktop-file-utils
 FUZZ_PACKAGES    := clang libclang-rt-14-dev
+BENCH_PACKAGES   := libbenchmark-dev
 
 CONFIGURE = cmake -S . -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The logic and its unit tests again, with AddressSanitizer and UBSan.
+CONFIGURE_ASAN = $(CONFIGURE) -B $(ASAN_DIR) -DCMAKE_CXX_COMPILER=clang++ -DQM_SANITIZE=ON \
+                 -DQM_BUILD_WIDGETS=OFF
 
 # Installs the packages of $(1) that are missing; several installs wait for each other.
 define apt_install
@@ -38,8 +45,8 @@ define apt_install
 	fi
 endef
 
-.PHONY: all deps deps-run deps-test deps-package deps-fuzz configure build run test bench \
-        fuzz package install screenshots format clean
+.PHONY: all deps deps-run deps-test deps-package deps-fuzz deps-bench configure build \
+        build-asan run test test-unit bench fuzz package install screenshots format clean
 
 all: build
 
@@ -52,30 +59,44 @@ deps-package:
 	$(call apt_install,$(BUILD_PACKAGES) $(PACKAGE_PACKAGES))
 deps-fuzz:
 	$(call apt_install,$(BUILD_PACKAGES) $(FUZZ_PACKAGES))
+deps-bench:
+	$(call apt_install,$(BUILD_PACKAGES) $(RUN_PACKAGES) $(TEST_PACKAGES) $(BENCH_PACKAGES))
 
-# Configuring again is cheap and finds what a later install added (Google Benchmark).
+# Configuring again is cheap and finds what a later install added.
 configure: deps-test
 	$(CONFIGURE) -B $(BUILD_DIR)
+	$(CONFIGURE_ASAN)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+build-asan: configure
+	cmake --build $(ASAN_DIR) -j $(JOBS)
 
 run: deps-run
 	@[ -f $(BUILD_DIR)/build.ninja ] || $(CONFIGURE) -B $(BUILD_DIR)
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target quillmoss-java
 	./$(BUILD_DIR)/src/quillmoss-java $(if $(FILE),"$(FILE)")
 
-test: build
+# Every test of the program, then the sanitizer build's. `make test-unit`
+# runs only the quick ones.
+test: build build-asan
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN_DIR) && ctest --output-on-failure -j $(JOBS)
 
-bench: build
-	@for b in $(BUILD_DIR)/bench/bench_*; do \
+test-unit: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) -L unit
+
+bench: deps-bench
+	$(CONFIGURE) -B $(BENCH_DIR) -DQM_BUILD_BENCH=ON
+	cmake --build $(BENCH_DIR) -j $(JOBS)
+	@for b in $(BENCH_DIR)/bench/bench_*; do \
 	  if [ -f "$$b" ] && [ -x "$$b" ]; then echo "== $$b"; "$$b"; fi; \
 	done
 
 fuzz: deps-fuzz
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
-	  -DQM_BUILD_FUZZ=ON -DQM_BUILD_TESTS=OFF -DQM_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	  -DQM_BUILD_FUZZ=ON -DQM_BUILD_TESTS=OFF -DQM_BUILD_WIDGETS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzzers
 	@# New inputs go to $(FUZZ_DIR)/corpus/NAME; the seeds in fuzz/corpus/NAME stay as they are.
 	@for f in $(FUZZ_DIR)/fuzz/fuzz_*; do \
@@ -90,7 +111,7 @@ fuzz: deps-fuzz
 
 # The package is built on its own, without tests and benchmarks.
 package: deps-package
-	$(CONFIGURE) -B $(PACKAGE_DIR) -DQM_BUILD_TESTS=OFF -DQM_BUILD_BENCH=OFF
+	$(CONFIGURE) -B $(PACKAGE_DIR) -DQM_BUILD_TESTS=OFF
 	cmake --build $(PACKAGE_DIR) -j $(JOBS)
 	cd $(PACKAGE_DIR) && cpack -G DEB
 	@ls $(PACKAGE_DIR)/quillmoss-java_*.deb
@@ -107,4 +128,4 @@ format:
 	git ls-files -co --exclude-standard -- '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(PACKAGE_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(BENCH_DIR) $(PACKAGE_DIR) $(FUZZ_DIR)

@@ -1,10 +1,11 @@
 # Debian's hardening for everything built here, as dpkg-buildflags gives it
 # plus immediate binding: stack protector, checked string and memory
 # functions (these need optimisation, hence not in Debug), a read-only and
-# immediately bound relocation table. Fuzz builds carry sanitizers instead.
+# immediately bound relocation table. Fuzz and sanitizer builds carry
+# sanitizers instead.
 option(QM_HARDENING "Build with Debian's hardening flags" ON)
 
-if(QM_HARDENING AND NOT QM_BUILD_FUZZ AND NOT WIN32
+if(QM_HARDENING AND NOT QM_BUILD_FUZZ AND NOT QM_SANITIZE AND NOT WIN32
    AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     add_compile_options(
         -fstack-protector-strong -Wformat -Werror=format-security

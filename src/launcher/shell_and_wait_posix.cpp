@@ -8,6 +8,7 @@
 #include "launcher/terminal.h"
 #include "launcher/wrapper_script.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -49,11 +50,13 @@ std::unique_ptr<QProcess> startProcess(const QString &program, const QStringList
 }
 
 // A terminal that outlives the script (closing its window, say) is left to
-// finish on its own; deleting a running QProcess would kill it.
+// finish on its own; deleting a running QProcess would kill it. One still
+// there when the program ends goes with the application.
 void release(std::unique_ptr<QProcess> terminal) {
     if (terminal->state() == QProcess::NotRunning)
         return;
     QProcess *running = terminal.release();
+    running->setParent(QCoreApplication::instance());
     QObject::connect(running, &QProcess::finished, running, &QObject::deleteLater);
 }
 

@@ -276,7 +276,6 @@ private slots:
         QCOMPARE(loaded.settings, defaultSettings());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"plain-file"});
     }
-
 };
 
 QTEST_GUILESS_MAIN(TestSettingsFile)
