@@ -22,7 +22,8 @@ BuildRunner::BuildRunner(QWidget *owner, ProgramState &programState, const MainF
 
 void BuildRunner::Comp() {
     const RunValues &run = state.run;
-    const build::BuildRequest request{state.settings.Path,   form.Txt_edit->text(),
+    const QByteArray compiled = editorBytes(form.Txt_edit);
+    const build::BuildRequest request{state.settings.Path,   QString::fromUtf8(compiled),
                                       form.Txt_file->text(), run.CompType,
                                       run.ApHeight,          run.ApWidth};
     // The clean-up reads the values as they are once the console has closed.
@@ -31,7 +32,6 @@ void BuildRunner::Comp() {
                                      workspace.ClassNames, workspace.ClassCount};
     };
     diagnostics->clear();
-    const QByteArray compiled = editorBytes(form.Txt_edit);
     const build::BuildResult result = build::Comp(request, afterRun);
     if (result.outcome == build::BuildOutcome::NoTerminal)
         prompter.showError(window, build::messageTitle(), build::noTerminalText());

@@ -4,11 +4,15 @@
 
 namespace qm {
 
-QByteArray editorBytes(QsciScintilla *editor) {
+QByteArrayView editorView(QsciScintilla *editor) {
     const auto *bytes = static_cast<const char *>(
         editor->SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
     const auto length = editor->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
-    return QByteArray(bytes, length);
+    return QByteArrayView(bytes, length);
+}
+
+QByteArray editorBytes(QsciScintilla *editor) {
+    return editorView(editor).toByteArray();
 }
 
 void loadEditorText(QsciScintilla *editor, const QString &text) {

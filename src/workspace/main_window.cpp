@@ -9,6 +9,7 @@
 #include "workspace/build_runner.h"
 #include "workspace/class_scan.h"
 #include "workspace/dropped_file.h"
+#include "workspace/editor_text.h"
 #include "workspace/main_layout.h"
 #include "workspace/open_start.h"
 #include "workspace/source_keeper.h"
@@ -173,12 +174,8 @@ void Frm_java::applyLayout() {
 }
 
 void Frm_java::editorChanged() {
-    QsciScintilla *editor = mainForm.Txt_edit;
     // The editor's own UTF-8 buffer, read in place.
-    const auto *bytes = static_cast<const char *>(
-        editor->SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
-    const auto length = editor->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
-    ClassScan scan = scanMainClassUtf8(QByteArrayView(bytes, length));
+    ClassScan scan = scanMainClassUtf8(editorView(mainForm.Txt_edit));
     mainForm.Txt_file->setText(scan.fileName);
     // A name longer than the field shows its beginning; the whole name is the tooltip.
     mainForm.Txt_file->setCursorPosition(0);
