@@ -16,9 +16,9 @@ RUN_PACKAGES     := default-jdk xterm fonts-dejavu-core fonts-wqy-microhei \
 # Making the Debian package: dpkg-shlibdeps, and `file`, which CPack uses to find binaries.
 PACKAGE_PACKAGES := dpkg-dev file
 # Only the tests: X for the end-to-end runs (and xcb to close a window as a
-# window manager would), the Chinese locale, the format check, benchmarks,
-# screenshots, and Debian's checks of the package.
-TEST_PACKAGES    := xvfb xauth xdotool x11-utils libxcb1-dev locales clang-format \
+# window manager would), the Chinese locale, the format and shell checks,
+# benchmarks, screenshots, and Debian's checks of the package.
+TEST_PACKAGES    := xvfb xauth xdotool x11-utils libxcb1-dev locales clang-format shellcheck \
                     libbenchmark-dev imagemagick lintian appstream desktop-file-utils
 FUZZ_PACKAGES    := clang libclang-rt-14-dev
 
