@@ -1,4 +1,4 @@
-// The script templates in the resources and how their marks are
+// The console scripts' templates in the resources and how their marks are
 // filled.
 
 #include "resources/resources.h"
@@ -42,8 +42,15 @@ private slots:
     void templatesAreCompiledIn_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("firstLine");
+        QTest::newRow("bash") << "console_script.sh"
+                              << "#!/bin/bash";
+        QTest::newRow("command interpreter") << "console_script.bat"
+                                             << "@echo off";
         QTest::newRow("wrapper") << "wrapper_script.sh"
                                  << "#!/bin/sh";
+        QTest::newRow("archive sample") << "Sample.java"
+                                        << "// A small program that uses what learners use in "
+                                           "their programs (generics,";
     }
 
     void templatesAreCompiledIn() {
