@@ -1,6 +1,7 @@
 #include "build/build_script.h"
 
 #include "build/console_texts.h"
+#include "resources/resources.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -9,36 +10,7 @@ namespace qm::build {
 
 namespace {
 
-const QString kFailedLabel = QStringLiteral("failed");
-const QString kNoViewerLabel = QStringLiteral("noviewer");
-const QString kDoneLabel = QStringLiteral("done");
 const QString kJavacOutput = QStringLiteral("javac-output.txt");
-
-QString batchJavacLine(const ScriptTarget &target) {
-    QStringList words{QStringLiteral("javac")};
-    words << quickJavacFlags() << QStringLiteral("-encoding") << QStringLiteral("UTF-8");
-    if (!target.package.isEmpty())
-        words << QStringLiteral("-d") << QStringLiteral(".");
-    return words.join(QLatin1Char(' ')) + QLatin1Char(' ') + target.name +
-           QStringLiteral(".java > ") + kJavacOutput + QStringLiteral(" 2>&1");
-}
-
-// ERRORLEVEL is read when its line runs, after the program has ended.
-QStringList batchRunLines(const ScriptTarget &target) {
-    QStringList lines;
-    if (target.CompType == BuildKind::StandardProgram) {
-        lines << QStringLiteral("java ") + runName(target);
-    } else {
-        lines << QStringLiteral("where /q appletviewer || goto ") + kNoViewerLabel
-              << QStringLiteral("appletviewer ") + target.name + QStringLiteral(".HTML");
-    }
-    lines << QStringLiteral("echo ") + runEndedWithoutTime(QStringLiteral("%errorlevel%"))
-          << QStringLiteral("goto ") + kDoneLabel;
-    if (target.CompType == BuildKind::Applet)
-        lines << QLatin1Char(':') + kNoViewerLabel << QStringLiteral("echo ") + noAppletViewer()
-              << QStringLiteral("goto ") + kDoneLabel;
-    return lines;
-}
 
 } // namespace
 
@@ -53,23 +25,34 @@ QStringList quickJavacFlags() {
             QStringLiteral("-J-XX:-UsePerfData")};
 }
 
+// Names go into the command interpreter's script as they are: it has no
+// quoting that holds every name.
 QStringList batchScriptLines(const QString &path, const ScriptTarget &target) {
-    QStringList lines{
-        QStringLiteral("@echo off"),
-        path.left(2),
-        QStringLiteral("cd ") + path + QStringLiteral("\\ClassFiles"),
-        QStringLiteral("echo ") + compilingLine(),
-        // The command interpreter has no tee: javac writes into the file, which
-        // the console then shows, and its status is kept before anything resets it.
-        batchJavacLine(target),
-        QStringLiteral("set compiled=%ERRORLEVEL%"),
-        QStringLiteral("type ") + kJavacOutput,
-        QStringLiteral("if not \"%compiled%\"==\"0\" goto ") + kFailedLabel,
-        QStringLiteral("echo ") + compiledLine(),
+    const bool applet = target.CompType == BuildKind::Applet;
+    const QHash<QString, QString> values{
+        {QStringLiteral("drive"), path.left(2)},
+        {QStringLiteral("build_dir"), path + QStringLiteral("\\ClassFiles")},
+        {QStringLiteral("quick_javac_flags"), quickJavacFlags().join(QLatin1Char(' '))},
+        {QStringLiteral("package_flags"),
+         target.package.isEmpty() ? QString() : QStringLiteral("-d . ")},
+        {QStringLiteral("source_file"), target.name + QStringLiteral(".java")},
+        {QStringLiteral("javac_output"), kJavacOutput},
+        {QStringLiteral("run_kind"), applet ? QStringLiteral("applet") : QStringLiteral("program")},
+        {QStringLiteral("run_class"), runName(target)},
+        {QStringLiteral("applet_page"), applet ? target.name + QStringLiteral(".HTML") : QString()},
+        {QStringLiteral("text_compiling"), compilingLine()},
+        {QStringLiteral("text_compiled"), compiledLine()},
+        {QStringLiteral("text_compile_failed"), compileFailedLine()},
+        {QStringLiteral("text_run_ended"), runEndedWithoutTime(QStringLiteral("%errorlevel%"))},
+        {QStringLiteral("text_no_viewer"), noAppletViewer()},
     };
-    lines << batchRunLines(target);
-    lines << QLatin1Char(':') + kFailedLabel << QStringLiteral("echo ") + compileFailedLine()
-          << QLatin1Char(':') + kDoneLabel << QStringLiteral("pause");
+    return filledScriptLines(QStringLiteral("console_script.bat"), values);
+}
+
+QStringList filledScriptLines(const QString &templateName, const QHash<QString, QString> &values) {
+    QStringList lines = fillMarks(resourceText(templateName), values).split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast(); // the text's last line end
     return lines;
 }
 

@@ -7,6 +7,7 @@
 #include "settings/settings.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -26,17 +27,22 @@ QString runName(const ScriptTarget &target);
 // collector start faster; the program's own java run keeps the defaults.
 QStringList quickJavacFlags();
 
-// The Windows command script. `path` is Path as stored (its first two
-// characters are the drive). The program runs only when javac reported no
-// error.
+// The Windows command script: console_script.bat of the resources, filled.
+// `path` is Path as stored (its first two characters are the drive). The
+// program runs only when javac reported no error.
 QStringList batchScriptLines(const QString &path, const ScriptTarget &target);
 
-// The same steps for bash. `buildDirectory` is the build directory with any
-// "~/" already expanded; every path and name is quoted for the shell. javac
-// starts as `setup` allows: quick flags, its class-data archive, and making
-// the archive after the run when it is missing.
+// The same steps for bash: console_script.sh of the resources, filled.
+// `buildDirectory` is the build directory with any "~/" already expanded;
+// every path and name is quoted for the shell. javac starts as `setup`
+// allows: the warm javac, quick flags, its class-data archive, and making the
+// archive after the run when it is missing.
 QStringList posixScriptLines(const QString &buildDirectory, const JavacSetup &setup,
                              const ScriptTarget &target);
+
+// The lines of the template `templateName` of the resources with each of its
+// marks filled (fillMarks in resources.h), without line ends.
+QStringList filledScriptLines(const QString &templateName, const QHash<QString, QString> &values);
 
 // The four lines of the page that embeds the applet.
 QStringList appletPageLines(const ScriptTarget &target, qint16 ApHeight, qint16 ApWidth);

@@ -1,6 +1,5 @@
 #include "build/javac_server.h"
 
-#include "build/archive_job.h"
 #include "platform/atomic_file.h"
 #include "platform/platform.h"
 #include "resources/resources.h"
@@ -8,7 +7,6 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace qm::build {
@@ -104,17 +102,17 @@ bool JavacServer::waitUntilReady(int milliseconds) {
     return ready;
 }
 
+// The server's source and the sample it compiles before it is ready, both
+// from the resources.
 bool JavacServer::writeFiles() const {
-    initResources();
-    QFile source(QStringLiteral(":/quillmoss/JavacServer.java"));
     const QString dir = directory->path() + QLatin1Char('/');
-    return source.open(QIODevice::ReadOnly) &&
-           writeFileAtomically(dir + QStringLiteral("JavacServer.java"), source.readAll(),
-                               AtLink::Replace) &&
-           writeFileAtomically(dir + QStringLiteral("Sample.java"),
-                               archiveSampleLines().join(QLatin1Char('\n')).toUtf8() + '\n',
-                               AtLink::Replace) &&
-           platform::makeNamedPipe(dir + requestsName());
+    for (const QString &name :
+         {QStringLiteral("JavacServer.java"), QStringLiteral("Sample.java")}) {
+        const QString text = resourceText(name);
+        if (text.isEmpty() || !writeFileAtomically(dir + name, text.toUtf8(), AtLink::Replace))
+            return false;
+    }
+    return platform::makeNamedPipe(dir + requestsName());
 }
 
 void JavacServer::readSaid() {

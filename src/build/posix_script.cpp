@@ -1,139 +1,66 @@
-// The bash build script: locale, javac with its quick start, the run with its
-// exit status and time, the final prompt.
-#include "build/archive_job.h"
+// The bash build script: the template console_script.sh of the resources,
+// filled with one build's values.
 #include "build/build_script.h"
 #include "build/console_texts.h"
-#include "build/server_request.h"
 #include "platform/shell_quote.h"
+#include "resources/resources.h"
 
 namespace qm::build {
 
 namespace {
 
-QString echo(const QString &text) {
-    return QStringLiteral("echo ") + shellQuote(text);
+QString quotedWords(const QStringList &words) {
+    QStringList quoted;
+    for (const QString &word : words)
+        quoted << shellQuote(word);
+    return quoted.join(QLatin1Char(' '));
 }
 
-// javac and java read and write Chinese file and package names only under a
-// UTF-8 locale; the copy itself is read as UTF-8 whatever the locale.
-// bash's printf makes one character of U+4F60 only where the locale in
-// effect is UTF-8 (a UTF-8 locale that is not installed is not).
-QStringList localeLines() {
-    return {QStringLiteral("printf -v probe '\\u4f60'; [ \"${#probe}\" -eq 1 ] || export "
-                           "LC_ALL=C.UTF-8")};
-}
-
-QString javacArguments(const ScriptTarget &target) {
-    QString arguments = QStringLiteral("-encoding UTF-8 ");
-    if (!target.package.isEmpty())
-        arguments += QStringLiteral("-d . ");
-    return arguments + shellQuote(target.name + QStringLiteral(".java"));
-}
-
-// The console shows javac's output while a copy goes to the editor; the
-// status is javac's own, not tee's.
-QString teeLine(const QString &javac) {
-    return javac + QStringLiteral(" 2>&1 | tee ") + javacOutputFileName() +
-           QStringLiteral("; compiled=${PIPESTATUS[0]}");
-}
-
-// The JVM cannot check every damage to an archive before it maps it; one it
-// dies on (SIGABRT, silently: bash reports no signal of a pipeline's first
-// command) is removed and javac runs again without it.
-QStringList plainCompileLines(const ScriptTarget &target) {
-    return {
-        teeLine(QStringLiteral("javac \"${javac_flags[@]}\" \"${archive_flags[@]}\" ") +
-                javacArguments(target)),
-        QStringLiteral("if [ \"$compiled\" -eq 134 ] && [ -n \"$archive\" ]; then"),
-        QStringLiteral("  rm -f -- \"$archive\""),
-        QStringLiteral("  ") +
-            teeLine(QStringLiteral("javac \"${javac_flags[@]}\" ") + javacArguments(target)),
-        QStringLiteral("fi"),
+// Each mark of console_script.sh, with its value quoted for the shell.
+QHash<QString, QString> posixScriptValues(const QString &buildDirectory, const JavacSetup &setup,
+                                          const ScriptTarget &target) {
+    const bool applet = target.CompType == BuildKind::Applet;
+    const bool makeArchive = setup.makeArchive && !setup.cacheDirectory.isEmpty();
+    const QString none;
+    const QHash<QString, QString> values{
+        {QStringLiteral("build_dir"), buildDirectory},
+        {QStringLiteral("source_file"), target.name + QStringLiteral(".java")},
+        {QStringLiteral("package"), target.package},
+        {QStringLiteral("javac_output"), javacOutputFileName()},
+        {QStringLiteral("run_kind"), applet ? QStringLiteral("applet") : QStringLiteral("program")},
+        {QStringLiteral("run_class"), runName(target)},
+        {QStringLiteral("applet_page"), applet ? target.name + QStringLiteral(".HTML") : none},
+        {QStringLiteral("javac"), setup.javac},
+        {QStringLiteral("jdk"), setup.jdk},
+        {QStringLiteral("javac_archive"), setup.archive},
+        {QStringLiteral("make_archive"), makeArchive ? QStringLiteral("yes") : none},
+        {QStringLiteral("cache_dir"), setup.cacheDirectory},
+        {QStringLiteral("jdk_version"), setup.version},
+        {QStringLiteral("archive_sample"),
+         makeArchive ? resourceText(QStringLiteral("Sample.java")) : none},
+        {QStringLiteral("server_dir"), setup.server.directory},
+        {QStringLiteral("server_pid"), QString::number(setup.server.pid)},
+        {QStringLiteral("text_compiling"), compilingLine()},
+        {QStringLiteral("text_compiled"), compiledLine()},
+        {QStringLiteral("text_compile_failed"), compileFailedLine()},
+        {QStringLiteral("text_run_ended"),
+         runEndedLine(QStringLiteral("%s"), QStringLiteral("%s"))},
+        {QStringLiteral("text_no_viewer"), noAppletViewer()},
+        {QStringLiteral("text_press_any_key"), pressAnyKey()},
     };
-}
-
-// The warm javac first, when one is ready and the search path finds its JDK's
-// javac; javac itself when it gave no answer.
-QStringList compileLines(const JavacSetup &setup, const ScriptTarget &target) {
-    if (setup.server.pid == 0)
-        return plainCompileLines(target);
-    QStringList lines = serverRequestLines(setup.server);
-    lines << QStringLiteral("compiled=255") << QStringLiteral("if [ -n \"$same_javac\" ]; then")
-          << QStringLiteral("  ") + teeLine(QStringLiteral("serve_javac ") +
-                                            shellQuote(target.name + QStringLiteral(".java")))
-          << QStringLiteral("fi") << QStringLiteral("if [ \"$compiled\" -eq 255 ]; then");
-    for (const QString &line : plainCompileLines(target))
-        lines << QStringLiteral("  ") + line;
-    return lines << QStringLiteral("fi");
-}
-
-// Spaces to the end of the line wrap only when the program left text on it;
-// the carriage return then starts the status line on a line of its own.
-QStringList freshLineLines() {
-    return {
-        QStringLiteral("  if [ -t 1 ]; then"),
-        QStringLiteral("    columns=$(stty size 2>/dev/null </dev/tty); columns=${columns#* }"),
-        QStringLiteral("    case $columns in ''|*[!0-9]*) ;; *) printf '%*s\\r' \"$columns\" '' ;; "
-                       "esac"),
-        QStringLiteral("  fi"),
-    };
-}
-
-// The run, timed from bash's own clock (a '.' or ',' before the microseconds).
-QStringList timedRunLines(const QString &command) {
-    QStringList lines{
-        QStringLiteral("  started=$EPOCHREALTIME"),
-        QLatin1String("  ") + command,
-        QStringLiteral("  status=$?"),
-        QStringLiteral("  ended=$EPOCHREALTIME"),
-    };
-    lines << freshLineLines();
-    lines << QStringLiteral("  centis=$(( (${ended//[.,]/} - ${started//[.,]/} + 5000) / 10000 ))")
-          << QStringLiteral("  printf -v seconds '%d.%02d' $((centis / 100)) $((centis % 100))")
-          << QStringLiteral("  printf -- ") +
-                 shellQuote(runEndedLine(QStringLiteral("%s"), QStringLiteral("%s")) +
-                            QStringLiteral("\\n")) +
-                 QStringLiteral(" \"$status\" \"$seconds\"");
-    return lines;
-}
-
-QStringList runLines(const ScriptTarget &target) {
-    if (target.CompType == BuildKind::StandardProgram)
-        return timedRunLines(QStringLiteral("java ") + shellQuote(runName(target)));
-    QStringList lines{QStringLiteral("  if command -v appletviewer >/dev/null; then")};
-    const QString viewer =
-        QStringLiteral("appletviewer ") + shellQuote(target.name + QStringLiteral(".HTML"));
-    for (const QString &line : timedRunLines(viewer))
-        lines << QStringLiteral("  ") + line;
-    lines << QStringLiteral("  else") << QStringLiteral("    ") + echo(noAppletViewer())
-          << QStringLiteral("  fi");
-    return lines;
-}
-
-// Keys typed while javac or the program ran are read away first, so only a
-// key pressed after the prompt closes the console.
-QStringList promptLines() {
-    return {
-        QStringLiteral("if [ -t 0 ]; then while read -r -s -n 1 -t 0.05; do :; done; fi"),
-        QStringLiteral("echo -n ") + shellQuote(pressAnyKey()),
-        QStringLiteral("read -r -s -n 1"),
-    };
+    QHash<QString, QString> quoted;
+    for (auto value = values.cbegin(); value != values.cend(); ++value)
+        quoted.insert(value.key(), shellQuote(value.value()));
+    quoted.insert(QStringLiteral("quick_javac_flags"), quotedWords(quickJavacFlags()));
+    return quoted;
 }
 
 } // namespace
 
 QStringList posixScriptLines(const QString &buildDirectory, const JavacSetup &setup,
                              const ScriptTarget &target) {
-    QStringList lines{QStringLiteral("#!/bin/bash"),
-                      QStringLiteral("cd ") + shellQuote(buildDirectory)};
-    lines << localeLines() << echo(compilingLine()) << javacSetupLines(setup);
-    lines << compileLines(setup, target) << QStringLiteral("if [ \"$compiled\" -eq 0 ]; then")
-          << QStringLiteral("  ") + echo(compiledLine());
-    lines << runLines(target);
-    lines << QStringLiteral("else") << QStringLiteral("  ") + echo(compileFailedLine())
-          << QStringLiteral("fi");
-    lines << archiveStartLines(setup) << promptLines();
-    return lines;
+    return filledScriptLines(QStringLiteral("console_script.sh"),
+                             posixScriptValues(buildDirectory, setup, target));
 }
 
 } // namespace qm::build

@@ -1,24 +1,19 @@
 #include "launcher/wrapper_script.h"
 
 #include "platform/shell_quote.h"
+#include "resources/resources.h"
 
 #include <QList>
-#include <QStringList>
 
 namespace qm {
 
+// The template wrapper_script.sh of the resources, filled.
 QString wrapperScript(const QString &runDir, const QString &shell, const QString &script) {
     const QString pipe = runDir + QLatin1Char('/') + QLatin1String(kEndPipeName);
-    // Ctrl+C and Ctrl+\ are meant for the program: the wrapper outlives them
-    // (a caught trap reverts to the default in the script, unlike an ignored one).
-    const QStringList lines{
-        QStringLiteral("#!/bin/sh"),
-        QStringLiteral("exec 3>") + shellQuote(pipe),
-        QStringLiteral("echo \"$$ $PPID\" >&3"),
-        QStringLiteral("trap : INT QUIT"),
-        shellQuote(shell) + QLatin1Char(' ') + shellQuote(script) + QStringLiteral(" 3>&-"),
-    };
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    return fillMarks(resourceText(QStringLiteral("wrapper_script.sh")),
+                     {{QStringLiteral("end_pipe"), shellQuote(pipe)},
+                      {QStringLiteral("script_shell"), shellQuote(shell)},
+                      {QStringLiteral("script"), shellQuote(script)}});
 }
 
 WrapperReport parseWrapperReport(const QByteArray &received) {

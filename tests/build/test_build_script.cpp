@@ -1,116 +1,177 @@
-// The generated script, page and deletion list, as text.
+// The filled scripts (the batch script followed through its jumps), the
+// applet page and the deletion list, as text.
 
 #include "build/build_script.h"
 #include "build/clean_up.h"
 #include "platform/shell_quote.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace qm::build;
 using qm::BuildKind;
 using qm::platform::ScriptKind;
 
+namespace {
+
+// True when no mark "@name@" of the template is left unfilled.
+bool noMarkLeft(const QStringList &lines) {
+    static const QRegularExpression mark("@[a-z][a-z0-9_]*@");
+    return !lines.join('\n').contains(mark);
+}
+
+// The commands the command interpreter runs for `lines`, in order, following
+// its jumps: `goto`, an `if` on javac's kept status, and `command || goto`
+// where `command` fails only when it is `where` and no viewer is found.
+QStringList commandsRun(const QStringList &lines, bool compiles, bool viewerFound) {
+    static const QRegularExpression onStatus(R"(^if not "%compiled%"=="0" goto (\w+)$)");
+    static const QRegularExpression orJump(R"(^(.*) \|\| goto (\w+)$)");
+    QStringList run;
+    qsizetype at = 0;
+    while (at < lines.size() && run.size() < 100) {
+        const QString line = lines.at(at++);
+        QString jump;
+        if (line.startsWith("rem ") || line.startsWith(':'))
+            continue;
+        if (line.startsWith("goto ")) {
+            jump = line.mid(5);
+        } else if (const auto status = onStatus.match(line); status.hasMatch()) {
+            jump = compiles ? QString() : status.captured(1);
+        } else if (const auto orGoto = orJump.match(line); orGoto.hasMatch()) {
+            run << orGoto.captured(1);
+            const bool fails = orGoto.captured(1).startsWith("where ") && !viewerFound;
+            jump = fails ? orGoto.captured(2) : QString();
+        } else {
+            run << line;
+        }
+        if (jump.isEmpty())
+            continue;
+        at = lines.indexOf(':' + jump);
+        if (at < 0)
+            return run << "<no label " + jump + ">";
+    }
+    return run;
+}
+
+} // namespace
+
 class TestBuildScript : public QObject {
     Q_OBJECT
 
 private slots:
-    void batchBytes_data() {
+    // The batch script cannot run here: its commands are followed through its
+    // jumps instead, for each way javac and `where` may answer.
+    void batchRun_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("package");
         QTest::addColumn<int>("compType");
-        QTest::addColumn<QByteArray>("expected");
-        const QByteArray head =
-            "@echo off\r\n"
-            "D:\r\n"
-            "cd D:\\MyJava\\ClassFiles\r\n"
-            "echo ------------\xe7\xbc\x96\xe8\xaf\x91\xe4\xb8\xad...------------\r\n"
-            "javac -J-XX:TieredStopAtLevel=1 -J-XX:+UseSerialGC -J-XX:-UsePerfData "
-            "-encoding UTF-8 ";
-        // javac's status is kept before "type" shows its output.
-        const QByteArray compiled =
-            " > javac-output.txt 2>&1\r\n"
-            "set compiled=%ERRORLEVEL%\r\n"
-            "type javac-output.txt\r\n"
-            "if not \"%compiled%\"==\"0\" goto failed\r\n"
-            "echo ----------\xe7\xbc\x96\xe8\xaf\x91+\xe8\xbf\x90\xe8\xa1\x8c"
-            "\xe5\xae\x8c\xe6\x88\x90----------\r\n";
-        const QByteArray ended = "echo ----------\xe8\xbf\x90\xe8\xa1\x8c\xe7\xbb\x93\xe6\x9d\x9f"
-                                 "\xef\xbc\x8c\xe9\x80\x80\xe5\x87\xba\xe4\xbb\xa3\xe7\xa0\x81 "
-                                 "%errorlevel%----------\r\ngoto done\r\n";
-        const QByteArray noViewer =
-            ":noviewer\r\necho " +
-            QStringLiteral("未找到 appletviewer：JDK 11 起不再提供小程序查看器。").toUtf8() +
-            "\r\ngoto done\r\n";
-        const QByteArray tail = ":failed\r\necho ----------" +
-                                QStringLiteral("编译失败，程序未运行").toUtf8() +
-                                "----------\r\n:done\r\npause\r\n";
+        QTest::addColumn<bool>("compiles");
+        QTest::addColumn<bool>("viewerFound");
+        QTest::addColumn<QStringList>("expected");
+        const QString javac = "javac -J-XX:TieredStopAtLevel=1 -J-XX:+UseSerialGC "
+                              "-J-XX:-UsePerfData -encoding UTF-8 ";
+        const auto compile = [&](const QString &arguments) {
+            // javac's status is kept before "type" shows its output.
+            return QStringList{"@echo off",
+                               "D:",
+                               "cd D:\\MyJava\\ClassFiles",
+                               "echo ------------编译中...------------",
+                               javac + arguments + " > javac-output.txt 2>&1",
+                               "set compiled=%ERRORLEVEL%",
+                               "type javac-output.txt"};
+        };
+        const QString compiled = "echo ----------编译+运行完成----------";
+        // ERRORLEVEL is read when the line runs, after the program.
+        const QString ended = "echo ----------运行结束，退出代码 %errorlevel%----------";
+        const QString failed = "echo ----------编译失败，程序未运行----------";
+        const QString noViewer = "echo 未找到 appletviewer：JDK 11 起不再提供小程序查看器。";
+        const QString where = "where /q appletviewer";
         QTest::newRow("standard") << "Hello"
-                                  << "" << 0
-                                  << head + "Hello.java" + compiled + "java Hello\r\n" + ended +
-                                         tail;
+                                  << "" << 0 << true << false
+                                  << compile("Hello.java") +
+                                         QStringList{compiled, "java Hello", ended, "pause"};
+        QTest::newRow("compile error runs nothing")
+            << "Hello"
+            << "" << 0 << false << true << compile("Hello.java") + QStringList{failed, "pause"};
         QTest::newRow("package") << "Hello"
-                                 << "demo.app" << 0
-                                 << head + "-d . Hello.java" + compiled +
-                                        "java demo.app.Hello\r\n" + ended + tail;
+                                 << "demo.app" << 0 << true << false
+                                 << compile("-d . Hello.java") + QStringList{compiled,
+                                                                             "java demo.app.Hello",
+                                                                             ended, "pause"};
         QTest::newRow("applet") << "Hello"
-                                << "" << 1
-                                << head + "Hello.java" + compiled +
-                                       "where /q appletviewer || goto noviewer\r\n"
-                                       "appletviewer Hello.HTML\r\n" +
-                                       ended + noViewer + tail;
+                                << "" << 1 << true << true
+                                << compile("Hello.java") + QStringList{compiled, where,
+                                                                       "appletviewer Hello.HTML",
+                                                                       ended, "pause"};
+        QTest::newRow("applet, no viewer")
+            << "Hello"
+            << "" << 1 << true << false
+            << compile("Hello.java") + QStringList{compiled, where, noViewer, "pause"};
+        QTest::newRow("applet, compile error")
+            << "Hello"
+            << "" << 1 << false << true << compile("Hello.java") + QStringList{failed, "pause"};
         QTest::newRow("empty name")
             << ""
-            << "" << 0 << head + ".java" + compiled + "java \r\n" + ended + tail;
+            << "" << 0 << true << false
+            << compile(".java") + QStringList{compiled, "java ", ended, "pause"};
+    }
+
+    void batchRun() {
+        QFETCH(QString, name);
+        QFETCH(QString, package);
+        QFETCH(int, compType);
+        QFETCH(bool, compiles);
+        QFETCH(bool, viewerFound);
+        QFETCH(QStringList, expected);
+        const QStringList lines =
+            batchScriptLines("D:\\MyJava", ScriptTarget{name, package, BuildKind(compType)});
+        QCOMPARE(commandsRun(lines, compiles, viewerFound), expected);
     }
 
     void batchBytes() {
-        QFETCH(QString, name);
-        QFETCH(QString, package);
-        QFETCH(int, compType);
-        QFETCH(QByteArray, expected);
-        const QStringList lines =
-            batchScriptLines("D:\\MyJava", ScriptTarget{name, package, BuildKind(compType)});
-        // The code page here is UTF-8; on Windows it is the system's.
-        QCOMPARE(textFileBytes(lines, ScriptKind::Batch), expected);
+        const QStringList lines = batchScriptLines("D:\\MyJava", ScriptTarget{"Hello"});
+        QVERIFY(noMarkLeft(lines));
+        // Every line ends in CR LF, the last one too. The code page here is
+        // UTF-8; on Windows it is the system's.
+        const QByteArray bytes = textFileBytes(lines, ScriptKind::Batch);
+        QVERIFY(bytes.startsWith("@echo off\r\n"));
+        QVERIFY(bytes.endsWith("\r\npause\r\n"));
+        QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
+        QVERIFY(bytes.contains("echo ------------\xe7\xbc\x96\xe8\xaf\x91\xe4\xb8\xad..."
+                               "------------\r\n"));
     }
 
-    void posixLines_data() {
+    // What the script does is tested by running it (test_build_script_run);
+    // here the values it is filled with.
+    void posixValues_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("package");
         QTest::addColumn<int>("compType");
-        QTest::addColumn<QString>("compileLine");
-        QTest::addColumn<QString>("runLine");
-        QTest::newRow("standard")
-            << "Hello"
-            << "" << 0
-            << "javac \"${javac_flags[@]}\" \"${archive_flags[@]}\" -encoding UTF-8 "
-               "'Hello.java' 2>&1 | tee javac-output.txt; "
-               "compiled=${PIPESTATUS[0]}"
-            << "  java 'Hello'";
-        QTest::newRow("package")
-            << "Hello"
-            << "作业.第一章" << 0
-            << "javac \"${javac_flags[@]}\" \"${archive_flags[@]}\" -encoding UTF-8 -d . "
-               "'Hello.java' 2>&1 | tee javac-output.txt; "
-               "compiled=${PIPESTATUS[0]}"
-            << "  java '作业.第一章.Hello'";
-        QTest::newRow("applet")
-            << "Hello"
-            << "" << 1
-            << "javac \"${javac_flags[@]}\" \"${archive_flags[@]}\" -encoding UTF-8 "
-               "'Hello.java' 2>&1 | tee javac-output.txt; "
-               "compiled=${PIPESTATUS[0]}"
-            << "    appletviewer 'Hello.HTML'";
+        QTest::addColumn<QStringList>("values");
+        QTest::newRow("standard") << "Hello"
+                                  << "" << 0
+                                  << QStringList{"source_file='Hello.java'", "package=''",
+                                                 "run_kind='program'", "run_class='Hello'",
+                                                 "applet_page=''"};
+        QTest::newRow("package") << "Hello"
+                                 << "作业.第一章" << 0
+                                 << QStringList{"source_file='Hello.java'", "package='作业.第一章'",
+                                                "run_kind='program'",
+                                                "run_class='作业.第一章.Hello'"};
+        QTest::newRow("applet") << "Hello"
+                                << "" << 1
+                                << QStringList{"run_kind='applet'", "applet_page='Hello.HTML'"};
+        QTest::newRow("quotes") << "it's"
+                                << "" << 0
+                                << QStringList{"source_file='it'\\''s.java'",
+                                               "run_class='it'\\''s'"};
     }
 
-    // The script's behaviour is tested by running it (test_build_script_run);
-    // here only the lines that carry the names.
-    void posixLines() {
+    void posixValues() {
         QFETCH(QString, name);
         QFETCH(QString, package);
         QFETCH(int, compType);
-        QFETCH(QString, compileLine);
-        QFETCH(QString, runLine);
+        QFETCH(QStringList, values);
         const JavacSetup setup{"/usr/bin/javac",
                                "/usr/lib/jvm/j17",
                                "17.0.1",
@@ -120,12 +181,34 @@ private slots:
         const QStringList lines = posixScriptLines(
             "/home/u/MyJava/ClassFiles", setup, ScriptTarget{name, package, BuildKind(compType)});
         QCOMPARE(lines.first(), "#!/bin/bash");
-        QCOMPARE(lines.at(1), "cd '/home/u/MyJava/ClassFiles'");
-        QVERIFY(lines.contains(compileLine));
-        QVERIFY(lines.contains(runLine));
-        QVERIFY(lines.contains("if [ \"${BASH_CMDS[javac]}\" = '/usr/bin/javac' ]; then"));
-        QVERIFY(lines.contains("  archive='/home/u/.cache/q/javac-17.0.1-5.jsa'"));
-        QCOMPARE(lines.last(), "read -r -s -n 1");
+        QVERIFY(noMarkLeft(lines));
+        values << "build_dir='/home/u/MyJava/ClassFiles'"
+               << "javac='/usr/bin/javac'"
+               << "jdk='/usr/lib/jvm/j17'"
+               << "javac_archive='/home/u/.cache/q/javac-17.0.1-5.jsa'"
+               << "make_archive='yes'"
+               << "server_pid='0'";
+        for (const QString &value : values)
+            QVERIFY2(lines.contains(value), qPrintable(value));
+    }
+
+    // The warm javac and the archive's sample reach the script only when
+    // they are of use.
+    void posixValuesOfTheWarmJavac() {
+        JavacSetup setup{"/usr/bin/javac", "/usr/lib/jvm/j17", "17.0.1", "/c", "", false};
+        setup.server = {"/tmp/quillmoss-javac-x", 4242};
+        const QStringList served = posixScriptLines("/b", setup, ScriptTarget{"Hello"});
+        QVERIFY(served.contains("server_dir='/tmp/quillmoss-javac-x'"));
+        QVERIFY(served.contains("server_pid='4242'"));
+        QVERIFY(served.contains("make_archive=''"));
+        QVERIFY(served.contains("archive_sample=''"));
+        setup.makeArchive = true;
+        const QString making = posixScriptLines("/b", setup, ScriptTarget{"Hello"}).join('\n');
+        QVERIFY(making.contains("\narchive_sample='// A small program"));
+        QVERIFY(making.contains("        System.out.println(sb.reverse() + \" \" + keys.size());\n"
+                                "    }\n}\n'\n"));
+        setup.cacheDirectory.clear();
+        QVERIFY(posixScriptLines("/b", setup, ScriptTarget{"Hello"}).contains("make_archive=''"));
     }
 
     void posixBytesAreUtf8WithLf() {

@@ -7,7 +7,7 @@
 # Usage (inside an X server of 1440x900): test_file_argument_e2e.sh <quillmoss-java>
 set -uo pipefail
 bin=$1
-needs=iconv
+needs='iconv'
 source "$(dirname "$0")/../support/program_session.sh"
 
 src="$work/源码"

@@ -23,13 +23,13 @@ dpkg-deb -x "$deb" "$root"
 
 share=usr/share
 expected=(usr/bin/quillmoss-java
-    $share/applications/quillmoss-java.desktop
-    $share/metainfo/org.example.quillmossjava.metainfo.xml
-    $share/icons/hicolor/scalable/apps/quillmoss-java.svg
-    $share/man/man1/quillmoss-java.1.gz
-    $share/man/zh_CN/man1/quillmoss-java.1.gz
-    $share/doc/quillmoss-java/copyright
-    $share/doc/quillmoss-java/changelog.gz)
+    "$share/applications/quillmoss-java.desktop"
+    "$share/metainfo/org.example.quillmossjava.metainfo.xml"
+    "$share/icons/hicolor/scalable/apps/quillmoss-java.svg"
+    "$share/man/man1/quillmoss-java.1.gz"
+    "$share/man/zh_CN/man1/quillmoss-java.1.gz"
+    "$share/doc/quillmoss-java/copyright"
+    "$share/doc/quillmoss-java/changelog.gz")
 for size in 16 24 32 48 64 128 256; do
     icon=$share/icons/hicolor/${size}x$size/apps/quillmoss-java.png
     expected+=("$icon")

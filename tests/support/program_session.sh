@@ -4,6 +4,7 @@
 # Source it after setting `bin` (the program) and `needs` (extra tools).
 # shellcheck shell=bash
 
+: "${bin:?set bin before sourcing}" "${needs?set needs before sourcing}"
 for tool in xdotool $needs "$bin"; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool not available"; exit 0; }
 done

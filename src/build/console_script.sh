@@ -1,0 +1,242 @@
+#!/bin/bash
+# The console script of 编译+运行: compiles the source copy with javac (or
+# asks the program's warm javac), runs the class with java or the page with
+# appletviewer, tells what happened and waits for a key.
+#
+# The program writes this file into Path/ClassFiles as Tamsorley.sh, with one
+# build's values, quoted for the shell, in place of each @...@ mark below; the
+# rest is written as it stands. javac's JDK, its archive and the warm javac
+# are looked at in the program, so the script forks nothing for them.
+
+# One build's values. --------------------------------------------------------
+# Where javac and java run: Path/ClassFiles, "~/" expanded.
+build_dir=@build_dir@
+# The source copy javac compiles: N.java.
+source_file=@source_file@
+# The package the source declares, '' for none: javac then writes the class
+# files into the package's directories.
+package=@package@
+# The file that keeps what javac printed, for the editor's marks once the
+# console has closed.
+javac_output=@javac_output@
+# 'program': java runs run_class; 'applet': appletviewer shows applet_page.
+run_kind=@run_kind@
+run_class=@run_class@
+applet_page=@applet_page@
+# The javac the program found on the search path, and its JDK: '' when no JDK
+# release file lies there (then javac runs plainly).
+javac=@javac@
+jdk=@jdk@
+# JVM flags that start javac faster for a short compile.
+quick_javac_flags=(@quick_javac_flags@)
+# A sound class-data archive of that JDK's javac, '' for none.
+javac_archive=@javac_archive@
+# 'yes': make the archive once the run is over, in cache_dir, named after
+# jdk_version, by compiling archive_sample (given only then).
+make_archive=@make_archive@
+cache_dir=@cache_dir@
+jdk_version=@jdk_version@
+archive_sample=@archive_sample@
+# The warm javac: its directory and pid; pid 0 when none is ready.
+server_dir=@server_dir@
+server_pid=@server_pid@
+# The console's lines, the same as the command interpreter's script shows.
+text_compiling=@text_compiling@
+text_compiled=@text_compiled@
+text_compile_failed=@text_compile_failed@
+text_run_ended=@text_run_ended@ # a printf format: the exit status, the seconds
+text_no_viewer=@text_no_viewer@
+text_press_any_key=@text_press_any_key@
+# ----------------------------------------------------------------------------
+
+# javac and java read and write Chinese file and package names only under a
+# UTF-8 locale; the copy itself is read as UTF-8 whatever the locale. bash's
+# printf makes one character of U+4F60 only where the locale in effect is
+# UTF-8 (a UTF-8 locale that is not installed is not).
+use_utf8_locale() {
+  local probe
+  printf -v probe '\u4f60'
+  [ "${#probe}" -eq 1 ] || export LC_ALL=C.UTF-8
+}
+
+# The quick flags and the archive are for the javac the program looked at:
+# only when the search path finds that one (hash finds it as the search path
+# does, without a fork) does same_javac say yes and javac_flags hold them.
+# archive is the archive in use, '' for none.
+javac_flags=()
+archive_flags=()
+archive=
+same_javac=
+take_javac_setup() {
+  [ -n "$jdk" ] || return 0
+  hash javac 2>/dev/null
+  [ "${BASH_CMDS[javac]}" = "$javac" ] || return 0
+  same_javac=yes
+  javac_flags=("${quick_javac_flags[@]}")
+  [ -n "$javac_archive" ] || return 0
+  archive=$javac_archive
+  [ -f "$archive" ] && archive_flags=(-J-XX:SharedArchiveFile="$archive" -J-XX:+VerifySharedSpaces
+    -J-Xlog:cds=off -J-Xlog:cds+dynamic=off -J-XX:+SuppressFatalErrorMessage)
+}
+
+# serve_javac SOURCE: compiles SOURCE, in the current directory, through the
+# warm javac and prints what javac printed; returns javac's status, or 255
+# with nothing printed when no answer came (the server has ended, or has not
+# answered in two minutes). The answer pipe is opened for reading and
+# writing, so opening it never waits for the server and a read can time out;
+# so is the request pipe, so a request to a server that has just ended never
+# blocks. A request is a few NUL-ended fields in one write, which a pipe
+# never interleaves with another build's.
+serve_javac() {
+  local reply="$server_dir/reply-$$" answer status='' waited=0
+  rm -f -- "$reply" "$reply.out"
+  mkfifo -m 600 -- "$reply" 2>/dev/null || return 255
+  exec {answer}<>"$reply"
+  printf '%s\0' "$reply" "$PWD" "$1" '' 1<>"$server_dir/requests"
+  until read -r -t 0.2 -u "$answer" status; do
+    kill -0 "$server_pid" 2>/dev/null || break
+    [ $((++waited)) -lt 600 ] || break
+  done
+  exec {answer}<&-
+  rm -f -- "$reply"
+  case $status in
+    [0-9]|[0-9][0-9]) [ -f "$reply.out" ] && cat -- "$reply.out" || status=255 ;;
+    *) status=255 ;;
+  esac
+  rm -f -- "$reply.out"
+  return "$status"
+}
+
+# Runs "$@" (javac, or the request to the warm javac): the console shows its
+# output while a copy goes to javac_output; compiled is its own status, not
+# tee's.
+run_javac() {
+  "$@" 2>&1 | tee "$javac_output"
+  compiled=${PIPESTATUS[0]}
+}
+
+# javac's arguments: the copy, read as UTF-8.
+javac_arguments=(-encoding UTF-8)
+[ -z "$package" ] || javac_arguments+=(-d .)
+javac_arguments+=("$source_file")
+
+# The JVM cannot check every damage to an archive before it maps it; one it
+# dies on (SIGABRT, silently: bash reports no signal of a pipeline's first
+# command) is removed and javac runs again without it.
+compile_with_javac() {
+  run_javac javac "${javac_flags[@]}" "${archive_flags[@]}" "${javac_arguments[@]}"
+  if [ "$compiled" -eq 134 ] && [ -n "$archive" ]; then
+    rm -f -- "$archive"
+    run_javac javac "${javac_flags[@]}" "${javac_arguments[@]}"
+  fi
+}
+
+# The warm javac first, when one is ready and the search path finds its JDK's
+# javac; javac itself when it gave no answer.
+compile() {
+  compiled=255
+  if [ "$server_pid" != 0 ] && [ -n "$same_javac" ]; then
+    run_javac serve_javac "$source_file"
+  fi
+  if [ "$compiled" -eq 255 ]; then
+    compile_with_javac
+  fi
+}
+
+# Spaces to the end of the line wrap only when the program left text on it;
+# the carriage return then starts the status line on a line of its own.
+start_fresh_line() {
+  local columns
+  if [ -t 1 ]; then
+    columns=$(stty size 2>/dev/null </dev/tty); columns=${columns#* }
+    case $columns in ''|*[!0-9]*) ;; *) printf '%*s\r' "$columns" '' ;; esac
+  fi
+}
+
+# Runs "$@", timed from bash's own clock (a '.' or ',' before the
+# microseconds), and tells its exit status and run time.
+run_timed() {
+  local started ended status centis seconds
+  started=$EPOCHREALTIME
+  "$@"
+  status=$?
+  ended=$EPOCHREALTIME
+  start_fresh_line
+  centis=$(( (${ended//[.,]/} - ${started//[.,]/} + 5000) / 10000 ))
+  printf -v seconds '%d.%02d' $((centis / 100)) $((centis % 100))
+  # shellcheck disable=SC2059 # the format is the program's own line
+  printf -- "$text_run_ended\n" "$status" "$seconds"
+}
+
+run_program() {
+  if [ "$run_kind" != applet ]; then
+    run_timed java "$run_class"
+  elif command -v appletviewer >/dev/null; then
+    run_timed appletviewer "$applet_page"
+  else
+    echo "$text_no_viewer"
+  fi
+}
+
+# make_javac_archive JDK CACHE VERSION SAMPLE FLAGS...: makes the class-data
+# archive of JDK's javac by compiling SAMPLE with FLAGS. It is written under
+# a temporary name in CACHE, tried once, and renamed to its final name, so no
+# build ever sees half of it; a JDK that cannot make one is noted and not
+# asked again.
+make_javac_archive() {
+  local jdk_dir=$1 cache=$2 version=$3 sample=$4 size
+  local flags=("${@:5}")
+  # Work left by a job that was killed outright.
+  find "$cache" -maxdepth 1 -name '.javac-*' -mmin +1440 -exec rm -rf -- {} + 2>/dev/null
+  mkdir -p -- "$cache" && work=$(mktemp -d -- "$cache/.javac-$version-XXXXXX") || return
+  # $work is global: the trap runs after the function has returned.
+  trap 'rm -rf -- "$work"' EXIT
+  printf '%s' "$sample" > "$work/Sample.java"
+  timeout 120 "$jdk_dir/bin/javac" "${flags[@]}" -J-XX:ArchiveClassesAtExit="$work/javac.jsa" \
+    -encoding UTF-8 -d "$work" "$work/Sample.java"
+  # Cut short (timeout, a signal): another build tries again.
+  [ $? -lt 124 ] || return
+  if [ -f "$work/javac.jsa" ] && timeout 60 "$jdk_dir/bin/javac" "${flags[@]}" -J-Xshare:on \
+      -J-XX:+VerifySharedSpaces -J-XX:SharedArchiveFile="$work/javac.jsa" -version; then
+    size=$(stat -c %s -- "$work/javac.jsa") &&
+      mv -f -- "$work/javac.jsa" "$cache/javac-$version-$size.jsa"
+  else
+    : > "$cache/javac-$version.failed"
+  fi
+}
+
+# Starts making the archive, detached from the console so closing it does
+# not cut the work short.
+start_archive_job() {
+  export -f make_javac_archive
+  setsid -f bash -c 'make_javac_archive "$@"' make-archive \
+    "$jdk" "$cache_dir" "$jdk_version" "$archive_sample" "${quick_javac_flags[@]}" \
+    </dev/null >/dev/null 2>&1
+}
+
+# Keys typed while javac or the program ran are read away first, so only a
+# key pressed after the prompt closes the console.
+wait_for_key() {
+  if [ -t 0 ]; then while read -r -s -n 1 -t 0.05; do :; done; fi
+  echo -n "$text_press_any_key"
+  read -r -s -n 1
+}
+
+# Comp has just made the directory; should cd fail all the same, javac tells
+# that it finds no source and the console still waits for its key.
+# shellcheck disable=SC2164
+cd "$build_dir"
+use_utf8_locale
+echo "$text_compiling"
+take_javac_setup
+compile
+if [ "$compiled" -eq 0 ]; then
+  echo "$text_compiled"
+  run_program
+else
+  echo "$text_compile_failed"
+fi
+if [ -n "$make_archive" ] && [ -n "$same_javac" ]; then
+  start_archive_job
+fi
+wait_for_key
