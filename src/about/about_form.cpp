@@ -63,9 +63,7 @@ void buildContactBlock(AboutForm &f, QWidget *window) {
 
 } // namespace
 
-QWidget *AboutForm::operator[](AboutControl c) const {
-    QM_CONTROL_LOOKUP(AboutControl, QM_ABOUT_CONTROLS);
-}
+QM_DEFINE_FORM_LOOKUP(AboutForm, AboutControl, QM_ABOUT_CONTROLS)
 
 AboutForm buildAboutForm(QWidget *window) {
     AboutForm f;

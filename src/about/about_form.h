@@ -15,10 +15,8 @@ class LinkText;
 class SkinButton;
 
 struct AboutForm {
-    QM_ABOUT_CONTROLS(QM_CONTROL_MEMBER)
-
-    // The control a layout key stands for.
-    QWidget *operator[](AboutControl c) const;
+    // The controls, and the one a layout key stands for.
+    QM_FORM_CONTROLS(AboutControl, QM_ABOUT_CONTROLS);
 };
 
 // Creates every control in `window`.

@@ -20,16 +20,7 @@ namespace qm {
     X(SkinButton, Cmd_close1)
 // clang-format on
 
-enum class AboutControl { QM_ABOUT_CONTROLS(QM_CONTROL_KEY) Count };
-
-inline constexpr std::array<const char *, std::size_t(AboutControl::Count)> kAboutControlNames{
-    QM_ABOUT_CONTROLS(QM_CONTROL_NAME)};
-
-inline const char *controlName(AboutControl c) {
-    return kAboutControlNames[static_cast<std::size_t>(c)];
-}
-
-using AboutLayout = TwipsLayout<AboutControl>;
+QM_DECLARE_CONTROLS(AboutControl, AboutLayout, QM_ABOUT_CONTROLS);
 
 // 3250 + Mode high, as wide as the contact frame and 320 more.
 AboutLayout aboutLayout(int Mode);

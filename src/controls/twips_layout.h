@@ -19,14 +19,33 @@
 #define QM_CONTROL_MEMBER(Kind, Name) Kind *Name = nullptr;
 #define QM_CONTROL_CASE(Kind, Name)                                                                \
     case Control::Name: return Name;
-// The body of a form's `QWidget *operator[](Enum c) const`.
-#define QM_CONTROL_LOOKUP(Enum, LIST)                                                              \
-    using Control = Enum;                                                                          \
-    switch (c) {                                                                                   \
-        LIST(QM_CONTROL_CASE)                                                                      \
-    case Control::Count: break;                                                                    \
+
+// In a window's layout header: the enum of its layout keys (ending with
+// Count), their object names and controlName(), and the window's layout type.
+#define QM_DECLARE_CONTROLS(Enum, Layout, LIST)                                                    \
+    enum class Enum { LIST(QM_CONTROL_KEY) Count };                                                \
+    inline constexpr std::array<const char *, std::size_t(Enum::Count)> k##Enum##Names{            \
+        LIST(QM_CONTROL_NAME)};                                                                    \
+    inline const char *controlName(Enum c) {                                                       \
+        return k##Enum##Names[static_cast<std::size_t>(c)];                                        \
     }                                                                                              \
-    return nullptr
+    using Layout = TwipsLayout<Enum>
+
+// In a window's form: a typed member for each listed control and the lookup
+// from a layout key to its control, defined with QM_DEFINE_FORM_LOOKUP where
+// every control's class is complete.
+#define QM_FORM_CONTROLS(Enum, LIST)                                                               \
+    LIST(QM_CONTROL_MEMBER)                                                                        \
+    QWidget *operator[](Enum c) const
+#define QM_DEFINE_FORM_LOOKUP(Form, Enum, LIST)                                                    \
+    QWidget *Form::operator[](Enum c) const {                                                      \
+        using Control = Enum;                                                                      \
+        switch (c) {                                                                               \
+            LIST(QM_CONTROL_CASE)                                                                  \
+        case Control::Count: break;                                                                \
+        }                                                                                          \
+        return nullptr;                                                                            \
+    }
 
 namespace qm {
 

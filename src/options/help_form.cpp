@@ -84,9 +84,7 @@ void setFocusOrder(const HelpForm &f) {
 
 } // namespace
 
-QWidget *HelpForm::operator[](HelpControl c) const {
-    QM_CONTROL_LOOKUP(HelpControl, QM_HELP_CONTROLS);
-}
+QM_DEFINE_FORM_LOOKUP(HelpForm, HelpControl, QM_HELP_CONTROLS)
 
 HelpForm buildHelpForm(QDialog *window) {
     HelpForm f;

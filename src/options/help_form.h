@@ -20,10 +20,8 @@ class SkinButton;
 class UpDown;
 
 struct HelpForm {
-    QM_HELP_CONTROLS(QM_CONTROL_MEMBER)
-
-    // The control a layout key stands for.
-    QWidget *operator[](HelpControl c) const;
+    // The controls, and the one a layout key stands for.
+    QM_FORM_CONTROLS(HelpControl, QM_HELP_CONTROLS);
 };
 
 // Creates every control in `window` and sets the focus order.

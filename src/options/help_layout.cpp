@@ -2,12 +2,9 @@
 
 namespace qm {
 
-namespace {
-constexpr double kWidthTwips = 5950;
-constexpr double kBaseHeightTwips = 3759;
-} // namespace
-
 HelpLayout helpLayout(int Mode) {
+    constexpr double kWidthTwips = 5950;
+    constexpr double kBaseHeightTwips = 3759;
     using enum HelpControl;
     HelpLayout l;
     l.window = {kWidthTwips, kBaseHeightTwips + Mode};

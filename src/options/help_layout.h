@@ -21,16 +21,7 @@ namespace qm {
     X(QLineEdit, Txt_apheight) X(QLabel, Lab_apwidth) X(QLineEdit, Txt_apwidth)
 // clang-format on
 
-enum class HelpControl { QM_HELP_CONTROLS(QM_CONTROL_KEY) Count };
-
-inline constexpr std::array<const char *, std::size_t(HelpControl::Count)> kHelpControlNames{
-    QM_HELP_CONTROLS(QM_CONTROL_NAME)};
-
-inline const char *controlName(HelpControl c) {
-    return kHelpControlNames[static_cast<std::size_t>(c)];
-}
-
-using HelpLayout = TwipsLayout<HelpControl>;
+QM_DECLARE_CONTROLS(HelpControl, HelpLayout, QM_HELP_CONTROLS);
 
 // 5950 twips wide, 3759 + Mode high. The three lines are rectangles of no
 // thickness; the window gives them one pixel.

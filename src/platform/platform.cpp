@@ -125,20 +125,21 @@ void surviveFileSizeLimit() {
 #endif
 }
 
-bool makeNamedPipe(const QString &path) {
 #ifdef Q_OS_WIN
-    Q_UNUSED(path);
+// Nothing here needs named pipes, and every program writes UTF-8 when told.
+bool makeNamedPipe(const QString &) {
     return false;
+}
+
+bool localeIsUtf8(const QProcessEnvironment &) {
+    return true;
+}
 #else
+bool makeNamedPipe(const QString &path) {
     return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
-#endif
 }
 
 bool localeIsUtf8(const QProcessEnvironment &environment) {
-#ifdef Q_OS_WIN
-    Q_UNUSED(environment);
-    return true;
-#else
     QString name;
     for (const char *key : {"LC_ALL", "LC_CTYPE", "LANG"}) {
         name = environment.value(QLatin1String(key));
@@ -153,8 +154,8 @@ bool localeIsUtf8(const QProcessEnvironment &environment) {
     const bool utf8 = std::strcmp(::nl_langinfo_l(CODESET, locale), "UTF-8") == 0;
     ::freelocale(locale);
     return utf8;
-#endif
 }
+#endif
 
 ScriptKind scriptKind() {
     return kWindows ? ScriptKind::Batch : ScriptKind::Posix;

@@ -20,7 +20,7 @@ BuildRunner::BuildRunner(QWidget *owner, ProgramState &programState, const MainF
     : QObject(owner), window(owner), state(programState), form(controls), workspace(workspaceState),
       prompter(prompts), diagnostics(new DiagnosticMarks(controls.Txt_edit)) {}
 
-void BuildRunner::Comp() {
+void BuildRunner::buildClicked() {
     const RunValues &run = state.run;
     const QByteArray compiled = editorBytes(form.Txt_edit);
     const build::BuildRequest request{state.settings.Path,   QString::fromUtf8(compiled),

@@ -20,7 +20,8 @@ public:
     BuildRunner(QWidget *owner, ProgramState &programState, const MainForm &controls,
                 const WorkspaceState &workspaceState, Prompter &prompts);
 
-    void Comp();
+    // The click on 编译+运行.
+    void buildClicked();
 
     const DiagnosticMarks &marks() const { return *diagnostics; }
 

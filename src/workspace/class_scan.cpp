@@ -61,7 +61,7 @@ template <typename View> QList<qsizetype> positionsOf(View text, View needle) {
     return positions;
 }
 
-// StringFormat2 of text[begin, end) cut at its first space, without copying
+// text[begin, end) without line breaks and outer spaces, cut at its first space, without copying
 // more than the name itself, and never more than kMaxNameLength characters.
 template <typename Text>
 QString nameBetween(typename Text::View text, qsizetype begin, qsizetype end) {
@@ -115,18 +115,6 @@ template <typename Text> ClassScan scan(typename Text::View view) {
 }
 
 } // namespace
-
-QString StringFormat2(const QString &text) {
-    QString rest = text;
-    rest.remove(u'\r').remove(u'\n');
-    qsizetype begin = 0;
-    qsizetype end = rest.size();
-    while (begin < end && rest[begin] == u' ')
-        ++begin;
-    while (end > begin && rest[end - 1] == u' ')
-        --end;
-    return rest.mid(begin, end - begin);
-}
 
 ClassScan scanMainClass(const QString &text) {
     return scan<Utf16Text>(QStringView(text));

@@ -7,13 +7,10 @@
 
 namespace qm {
 
-// Removes every CR and LF, then leading and trailing spaces (spaces only:
-// tabs and other white space stay).
-QString StringFormat2(const QString &text);
-
-// Each name is what the text between "class" and the next "{" holds after
-// StringFormat2 and the cut at its first space, cut further to its leading
-// Java identifier ("Box<T>" gives "Box").
+// Each name is what the text between "class" and the next "{" holds without
+// its line breaks, its leading and trailing spaces and everything from its
+// first inner space on, cut further to its leading Java identifier ("Box<T>"
+// gives "Box").
 struct ClassScan {
     QString fileName;       // what Txt_file shows after the scan
     int ClassCount = 0;     // occurrences of "class", inside words too

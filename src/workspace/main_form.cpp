@@ -124,9 +124,7 @@ void fitFontsToLayout(const MainForm &f, double scale) {
         field->setFont(fixedFont(scale));
 }
 
-QWidget *MainForm::operator[](MainControl c) const {
-    QM_CONTROL_LOOKUP(MainControl, QM_MAIN_CONTROLS);
-}
+QM_DEFINE_FORM_LOOKUP(MainForm, MainControl, QM_MAIN_CONTROLS)
 
 MainForm buildMainForm(QWidget *window) {
     initResources();

@@ -16,11 +16,9 @@ namespace qm {
 class SkinButton;
 
 struct MainForm {
-    QM_MAIN_CONTROLS(QM_CONTROL_MEMBER)
+    // The controls, and the one a layout key stands for.
+    QM_FORM_CONTROLS(MainControl, QM_MAIN_CONTROLS);
     QTimer *Tim_color = nullptr;
-
-    // The control a layout key stands for.
-    QWidget *operator[](MainControl c) const;
 };
 
 // Creates every control as a child of `window` and sets the focus order.

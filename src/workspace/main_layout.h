@@ -22,17 +22,7 @@ namespace qm {
     X(SkinButton, Cmd_open) X(SkinButton, Cmd_set) X(SkinButton, Cmd_help) X(SkinButton, Cmd_end)
 // clang-format on
 
-enum class MainControl { QM_MAIN_CONTROLS(QM_CONTROL_KEY) Count };
-
-// The controls' object names, in the enum's order.
-inline constexpr std::array<const char *, std::size_t(MainControl::Count)> kMainControlNames{
-    QM_MAIN_CONTROLS(QM_CONTROL_NAME)};
-
-inline const char *controlName(MainControl c) {
-    return kMainControlNames[static_cast<std::size_t>(c)];
-}
-
-using MainLayout = TwipsLayout<MainControl>;
+QM_DECLARE_CONTROLS(MainControl, MainLayout, QM_MAIN_CONTROLS);
 
 // The window as designed, before any screen is taken into account.
 MainLayout designLayout();

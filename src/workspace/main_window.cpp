@@ -92,11 +92,11 @@ void Frm_java::wire() {
     connect(f.Txt_edit, &QsciScintilla::textChanged, this, &Frm_java::editorChanged);
     connect(f.Txt_table, &QLineEdit::textChanged, this, &Frm_java::directoryChanged);
     connect(f.Txt_file, &QLineEdit::textChanged, f.Txt_file, &QLineEdit::setToolTip);
-    connect(f.Cmd_set, &QPushButton::clicked, this, &Frm_java::storeDirectory);
+    connect(f.Cmd_set, &QPushButton::clicked, this, &Frm_java::saveSettingsClicked);
     connect(f.Cmd_save, &QPushButton::clicked, sourceKeeper, &SourceKeeper::saveClicked);
     connect(f.Cmd_open, &QPushButton::clicked, sourceKeeper, &SourceKeeper::openClicked);
     connect(f.Cmd_end, &QPushButton::clicked, this, &Frm_java::exitClicked);
-    connect(f.Cmd_byyx, &QPushButton::clicked, buildRunner, &BuildRunner::Comp);
+    connect(f.Cmd_byyx, &QPushButton::clicked, buildRunner, &BuildRunner::buildClicked);
     connect(f.Cmd_help, &QPushButton::clicked, this, &Frm_java::openHelp);
     connect(f.Cmd_about, &QPushButton::clicked, this, &Frm_java::openAbout);
     connect(f.Tim_color, &QTimer::timeout, this, [this] {
@@ -189,7 +189,7 @@ void Frm_java::directoryChanged() {
     mainForm.Cmd_set->setEnabled(true);
 }
 
-void Frm_java::storeDirectory() {
+void Frm_java::saveSettingsClicked() {
     qm::storeDirectory(state.programDir, state.settings, mainForm.Txt_table->text());
     mainForm.Cmd_set->setEnabled(false);
 }

@@ -60,7 +60,7 @@ private:
     void applyLayout();
     void editorChanged();
     void directoryChanged();
-    void storeDirectory();
+    void saveSettingsClicked();
     void exitClicked();
     void openHelp();
     void openAbout();

@@ -62,31 +62,6 @@ void compareWithReference(const QString &text) {
 class TestClassScan : public QObject {
     Q_OBJECT
 private slots:
-    void stringFormat2_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("empty") << ""
-                               << "";
-        QTest::newRow("only spaces and breaks") << " \r\n \n\r "
-                                                << "";
-        QTest::newRow("outer spaces go, inner stay") << "  a  b  "
-                                                     << "a  b";
-        QTest::newRow("breaks go everywhere") << "a\r\nb\nc\rd"
-                                              << "abcd";
-        QTest::newRow("spaces behind a break are outer") << " \r\n x \r\n "
-                                                         << "x";
-        QTest::newRow("tabs stay") << "\t a \t"
-                                   << "\t a \t";
-        QTest::newRow("other white space stays")
-            << QStringLiteral("\u3000a\f") << QStringLiteral("\u3000a\f");
-    }
-
-    void stringFormat2() {
-        QFETCH(QString, text);
-        QFETCH(QString, expected);
-        QCOMPARE(StringFormat2(text), expected);
-    }
-
     void scan_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("fileName");
