@@ -5,6 +5,7 @@
 
 #include "build/comp.h"
 #include "platform/platform.h"
+#include "test_files.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,13 +27,9 @@ qint64 nowNs() {
 
 // The stamp is written under another name first so it is never read half-written.
 void writeStampingJavac(const QString &bin, const QString &stamp) {
-    const QString path = bin + "/javac";
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write("#!/bin/sh\ndate +%s%N > '" + stamp.toUtf8() + ".part'\nmv '" + stamp.toUtf8() +
-               ".part' '" + stamp.toUtf8() + "'\nkill -KILL $PPID\n");
-    file.close();
-    QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner);
+    qm::testing::writeExecutable(bin + "/javac", "date +%s%N > '" + stamp.toUtf8() +
+                                                     ".part'\nmv '" + stamp.toUtf8() + ".part' '" +
+                                                     stamp.toUtf8() + "'\nkill -KILL $PPID");
 }
 
 qint64 readStamp(const QString &stamp) {

@@ -7,6 +7,8 @@
 // Without a display the benchmark restarts itself under xvfb-run.
 #include "launcher/shell_and_wait.h"
 #include "launcher/terminal.h"
+#include "process_cpu.h"
+#include "test_files.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -21,7 +23,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
-#include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
 
@@ -32,14 +33,7 @@ enum Mode { kHidden = 0, kXterm = 1, kHandOff = 2 };
 
 QTemporaryDir *work = nullptr;
 
-double processCpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval &t) {
-        return double(t.tv_sec) + double(t.tv_usec) / 1e6;
-    };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
+using qm::testing::processCpuSeconds;
 
 double nowSeconds() {
     using namespace std::chrono;
@@ -59,12 +53,9 @@ void useMode(int mode) {
     QFile::remove(qm::terminalConfPath());
     if (mode != kHandOff)
         return;
-    const QString fake = writeScript(QStringLiteral("hand-off-term"),
-                                     R"(setsid "$@" </dev/null >/dev/null 2>&1 & exit 0)");
-    QFile::setPermissions(fake, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QFile conf(qm::terminalConfPath());
-    if (conf.open(QIODevice::WriteOnly))
-        conf.write(fake.toUtf8() + "\n");
+    const QString fake = work->filePath(QStringLiteral("hand-off-term"));
+    qm::testing::writeExecutable(fake, R"(setsid "$@" </dev/null >/dev/null 2>&1 & exit 0)");
+    qm::testing::writeBytes(qm::terminalConfPath(), fake.toUtf8() + "\n");
 }
 
 bool run(benchmark::State &state, const QString &script) {

@@ -11,14 +11,13 @@
 #include "launcher/terminal.h"
 #include "platform/shell_quote.h"
 #include "test_files.h"
+#include "wait_for.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <algorithm>
 #include <chrono>
@@ -93,16 +92,13 @@ public:
     // Removes every archive; returns once a build made a new one and its job ended.
     void removeArchive() { QDir(cache()).removeRecursively(); }
     bool waitForArchive() {
-        QElapsedTimer clock;
-        clock.start();
-        const auto made = [&] {
-            const QDir dir(cache());
-            return !dir.entryList({"javac-*.jsa"}, QDir::Files).isEmpty() &&
-                   dir.entryList({".javac-*"}, QDir::Dirs | QDir::Hidden).isEmpty();
-        };
-        while (!made() && clock.elapsed() < 60000)
-            QThread::msleep(50);
-        return made();
+        return qm::testing::waitFor(
+            [&] {
+                const QDir dir(cache());
+                return !dir.entryList({"javac-*.jsa"}, QDir::Files).isEmpty() &&
+                       dir.entryList({".javac-*"}, QDir::Dirs | QDir::Hidden).isEmpty();
+            },
+            std::chrono::seconds(60));
     }
 
 private:

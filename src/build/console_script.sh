@@ -88,15 +88,19 @@ take_javac_setup() {
 # blocks. A request is a few NUL-ended fields in one write, which a pipe
 # never interleaves with another build's.
 serve_javac() {
-  local reply="$server_dir/reply-$$" answer status='' waited=0
+  local reply="$server_dir/reply-$$" answer status='' part='' waited=0
   rm -f -- "$reply" "$reply.out"
   mkfifo -m 600 -- "$reply" 2>/dev/null || return 255
   exec {answer}<>"$reply"
   printf '%s\0' "$reply" "$PWD" "$1" '' 1<>"$server_dir/requests"
-  until read -r -t 0.2 -u "$answer" status; do
+  # A read that times out mid-line keeps what it got in part; the next one
+  # reads on from there.
+  until read -r -t 0.2 -u "$answer" part; do
+    status+=$part part=
     kill -0 "$server_pid" 2>/dev/null || break
     [ $((++waited)) -lt 600 ] || break
   done
+  status+=$part
   exec {answer}<&-
   rm -f -- "$reply"
   case $status in

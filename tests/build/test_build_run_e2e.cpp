@@ -3,16 +3,19 @@
 
 #include "build/comp.h"
 #include "console_driver.h"
+#include "environment_guard.h"
+#include "requirements.h"
+#include "temporary_home.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace qm::build;
 using qm::BuildKind;
+using qm::testing::writeExecutable;
 
 namespace {
 
@@ -37,14 +40,6 @@ QString readText(const QString &path) {
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-void writeExecutable(const QString &path, const QByteArray &text) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
-    file.close();
-    QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner);
-}
-
 } // namespace
 
 class TestBuildRunE2e : public QObject {
@@ -52,10 +47,8 @@ class TestBuildRunE2e : public QObject {
 
 private slots:
     void initTestCase() {
-        if (const QString missing = missingConsoleRequirement(); !missing.isEmpty())
-            QSKIP(qPrintable(missing));
+        QM_REQUIRE(qm::testing::missingForConsole());
         QVERIFY(home.isValid());
-        useHome(home.path());
         QVERIFY(QDir().mkpath(home.filePath("markers")));
     }
 
@@ -97,10 +90,7 @@ private slots:
         const QString mark = marker("Broken");
         const QString good = home.filePath("good/Broken.java");
         QVERIFY(QDir().mkpath(home.filePath("good")) && QDir().mkpath(buildDir()));
-        QFile file(good);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(markerProgram("Broken", mark).toUtf8());
-        file.close();
+        QVERIFY(qm::testing::writeBytes(good, markerProgram("Broken", mark).toUtf8()));
         QCOMPARE(QProcess::execute("javac", {"-encoding", "UTF-8", "-d", buildDir(), good}), 0);
 
         QString broken = markerProgram("Broken", mark);
@@ -118,13 +108,12 @@ private slots:
     void appletPageReachesTheViewer() {
         const QString bin = home.filePath("bin");
         const QString page = home.filePath("markers/page");
-        QVERIFY(QDir().mkpath(bin));
-        writeExecutable(bin + "/appletviewer", "#!/bin/sh\ncat -- \"$1\" > '" + page.toUtf8() +
-                                                   ".part'\nprintf '%s' \"$PWD/$1\" >> '" +
-                                                   page.toUtf8() + ".part'\nmv '" + page.toUtf8() +
-                                                   ".part' '" + page.toUtf8() + "'\n");
-        const QByteArray savedPath = qgetenv("PATH");
-        qputenv("PATH", bin.toUtf8() + ":" + savedPath);
+        QVERIFY(writeExecutable(
+            bin + "/appletviewer",
+            "cat -- \"$1\" > '" + page.toUtf8() + ".part'\nprintf '%s' \"$PWD/$1\" >> '" +
+                page.toUtf8() + ".part'\nmv '" + page.toUtf8() + ".part' '" + page.toUtf8() + "'"));
+        qm::testing::EnvironmentGuard env;
+        env.prependPath(bin);
 
         QStringList duringRun;
         ConsoleDriver driver([&] { return QFile::exists(page); },
@@ -133,7 +122,6 @@ private slots:
         applet.CompType = BuildKind::Applet;
         applet.ApHeight = -20;
         Comp(applet, [] { return AfterRunValues{kPath, 0, {"Hello"}, 1}; });
-        qputenv("PATH", savedPath);
 
         QVERIFY(!driver.timedOut());
         QVERIFY(duringRun.contains("Hello.HTML"));
@@ -180,7 +168,7 @@ private:
         return BuildRequest{kPath, source, name};
     }
 
-    QTemporaryDir home;
+    qm::testing::TemporaryHome home;
 };
 
 QTEST_GUILESS_MAIN(TestBuildRunE2e)

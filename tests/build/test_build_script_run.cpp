@@ -5,10 +5,10 @@
 
 #include "build/build_script.h"
 #include "test_files.h"
+#include "wait_for.h"
 
 #include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -20,6 +20,7 @@
 
 using namespace qm::build;
 using qm::BuildKind;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -33,18 +34,14 @@ const QByteArray kJavacCounts = "1 个错误\n";
 // `more`; javac also prints a diagnostic.
 void writeFakeTool(const QString &directory, const QString &tool, int status,
                    const QByteArray &more = {}) {
-    QVERIFY(QDir().mkpath(directory));
-    const QString path = directory + "/" + tool;
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
     const QByteArray says = tool == "javac"
                                 ? "printf '" + kJavacSays + "' >&2\nprintf '" + kJavacCounts + "'\n"
                                 : QByteArray();
-    file.write("#!/bin/bash\nprintf '%s\\0' " + tool.toUtf8() +
-               " \"$PWD\" \"$@\" >> \"$TOOL_LOG\"\n" + says + more + "\nexit " +
-               QByteArray::number(status) + "\n");
-    file.close();
-    QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner);
+    QVERIFY(qm::testing::writeExecutable(directory + "/" + tool,
+                                         "printf '%s\\0' " + tool.toUtf8() +
+                                             " \"$PWD\" \"$@\" >> \"$TOOL_LOG\"\n" + says + more +
+                                             "\nexit " + QByteArray::number(status),
+                                         "/bin/bash"));
 }
 
 // A JDK layout: bin/javac beside a release file. Asked to make an archive, the
@@ -138,16 +135,8 @@ QStringList cacheFiles(const QString &cache) {
 }
 
 // The detached archive job ends on its own; wait for what it leaves.
-bool waitFor(const std::function<bool()> &done) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < 10000)
-        QThread::msleep(20);
-    return done();
-}
-
 bool waitForCache(const QString &cache, const QStringList &expected) {
-    return waitFor([&] { return cacheFiles(cache) == expected; });
+    return qm::testing::waitFor([&] { return cacheFiles(cache) == expected; }, 10s);
 }
 
 } // namespace
@@ -370,10 +359,12 @@ private slots:
         if (fileName != made)
             expected << fileName;
         expected.sort();
-        QVERIFY(waitFor([&] {
-            return cacheFiles(runner.cache) == expected &&
-                   qm::testing::fileBytes(runner.cache + "/" + made) == "ARCHIVE";
-        }));
+        QVERIFY(qm::testing::waitFor(
+            [&] {
+                return cacheFiles(runner.cache) == expected &&
+                       qm::testing::fileBytes(runner.cache + "/" + made) == "ARCHIVE";
+            },
+            10s));
     }
 
     void archiveTheJvmDiesOnIsRemoved() {

@@ -3,7 +3,9 @@
 
 #include "build/build_script.h"
 #include "build/comp.h"
+#include "environment_guard.h"
 #include "launcher/terminal.h"
+#include "temporary_home.h"
 #include "test_files.h"
 
 #include <QDir>
@@ -14,15 +16,14 @@
 
 using namespace qm::build;
 using qm::BuildKind;
+using qm::testing::writeExecutable;
 
 namespace {
 
 const QString kPath = QStringLiteral("~/My Java");
 
 void touch(const QString &path, const QByteArray &bytes = {}) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    QVERIFY(qm::testing::writeBytes(path, bytes));
 }
 
 } // namespace
@@ -33,12 +34,9 @@ class TestComp : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(home.isValid());
-        qputenv("HOME", home.path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
-        qputenv("XDG_CACHE_HOME", home.filePath("cache").toUtf8());
         // No terminal program anywhere on the search path.
         QVERIFY(QDir().mkpath(home.filePath("empty-bin")));
-        qputenv("PATH", home.filePath("empty-bin").toUtf8());
+        home.environment().set("PATH", home.filePath("empty-bin"));
     }
 
     void init() { QDir(home.filePath("My Java")).removeRecursively(); }
@@ -249,19 +247,16 @@ private slots:
         // A terminal that runs the console's script in place, and a javac
         // that complains on both of its outputs and fails.
         const QString bin = home.filePath("tools-bin");
-        QVERIFY(QDir().mkpath(bin));
-        writeExecutable(bin + "/terminal", "\"$@\" </dev/null >/dev/null 2>&1");
-        writeExecutable(bin + "/javac",
-                        "echo 'Hello.java:2: error: x' >&2; echo '1 error'; exit 1");
-        writeExecutable(bin + "/java", "touch ran");
-        QVERIFY(QDir().mkpath(QFileInfo(qm::terminalConfPath()).path()));
+        QVERIFY(writeExecutable(bin + "/terminal", "\"$@\" </dev/null >/dev/null 2>&1"));
+        QVERIFY(writeExecutable(bin + "/javac",
+                                "echo 'Hello.java:2: error: x' >&2; echo '1 error'; exit 1"));
+        QVERIFY(writeExecutable(bin + "/java", "touch ran"));
         QVERIFY(qm::testing::writeBytes(qm::terminalConfPath(), (bin + "/terminal\n").toUtf8()));
-        const QByteArray savedPath = qgetenv("PATH");
-        qputenv("PATH", (bin + ":/usr/bin:/bin").toUtf8());
+        qm::testing::EnvironmentGuard env;
+        env.set("PATH", bin + ":/usr/bin:/bin");
 
         const BuildResult result = Comp(BuildRequest{kPath, "class Hello {", "Hello"}, nullptr);
 
-        qputenv("PATH", savedPath);
         QFile::remove(qm::terminalConfPath());
         QCOMPARE(result.outcome, BuildOutcome::Ran);
         QVERIFY(result.javacOutputRead);
@@ -280,11 +275,6 @@ private slots:
     }
 
 private:
-    static void writeExecutable(const QString &path, const QByteArray &body) {
-        QVERIFY(qm::testing::writeBytes(path, "#!/bin/sh\n" + body + "\n"));
-        QVERIFY(
-            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    }
     QString buildDirCreated() const {
         QDir().mkpath(buildDir());
         return buildDir();
@@ -294,7 +284,7 @@ private:
         return QDir(buildDir()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     }
 
-    QTemporaryDir home;
+    qm::testing::TemporaryHome home;
 };
 
 QTEST_GUILESS_MAIN(TestComp)

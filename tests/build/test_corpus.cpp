@@ -6,6 +6,8 @@
 #include "build/comp.h"
 #include "build/java_names.h"
 #include "launcher/terminal.h"
+#include "requirements.h"
+#include "temporary_home.h"
 #include "test_files.h"
 #include "workspace/class_scan.h"
 
@@ -14,8 +16,6 @@
 #include <QElapsedTimer>
 #include <QMap>
 #include <QRegularExpression>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace qm;
@@ -38,9 +38,8 @@ QMultiMap<QString, QString> readExpect(const QString &path) {
 }
 
 // Runs the wrapper in the foreground with the input file and no window.
-const QByteArray kStandInTerminal = "#!/bin/sh\n"
-                                    "exec \"$@\" < \"$CORPUS_STDIN\" > \"$CORPUS_STDOUT\" 2> "
-                                    "\"$CORPUS_STDERR\"\n";
+const QByteArray kStandInTerminal =
+    "exec \"$@\" < \"$CORPUS_STDIN\" > \"$CORPUS_STDOUT\" 2> \"$CORPUS_STDERR\"";
 
 struct Console {
     QString output;      // everything the console's standard output showed
@@ -67,26 +66,18 @@ class TestCorpus : public QObject {
 
 private slots:
     void initTestCase() {
-        for (const char *tool : {"javac", "java"}) {
-            if (QStandardPaths::findExecutable(tool).isEmpty())
-                QSKIP(qPrintable(QString("%1 is not installed").arg(tool)));
-        }
+        QM_REQUIRE(testing::missingTools({"javac", "java"}));
         QVERIFY(home.isValid());
-        qputenv("HOME", home.path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
-        qputenv("XDG_CACHE_HOME", home.filePath("cache").toUtf8());
         // A console started from a plain C locale still gives javac and java
         // the UTF-8 that the Chinese package and class names need.
-        qunsetenv("LC_ALL");
-        qunsetenv("LC_CTYPE");
-        qputenv("LANG", "C");
+        home.environment().unset("LC_ALL").unset("LC_CTYPE").set("LANG", "C");
         const QString terminal = home.filePath("stand-in-terminal");
-        QVERIFY(testing::writeBytes(terminal, kStandInTerminal));
-        QFile::setPermissions(terminal, QFile::ReadOwner | QFile::ExeOwner);
+        QVERIFY(testing::writeExecutable(terminal, kStandInTerminal));
         QVERIFY(testing::writeBytes(terminalConfPath(), terminal.toUtf8() + "\n"));
-        qputenv("CORPUS_STDIN", home.filePath("stdin").toUtf8());
-        qputenv("CORPUS_STDOUT", home.filePath("stdout").toUtf8());
-        qputenv("CORPUS_STDERR", home.filePath("stderr").toUtf8());
+        home.environment()
+            .set("CORPUS_STDIN", home.filePath("stdin"))
+            .set("CORPUS_STDOUT", home.filePath("stdout"))
+            .set("CORPUS_STDERR", home.filePath("stderr"));
         clock.start();
     }
 
@@ -162,7 +153,7 @@ private:
         return readConsole(home.filePath("stdout"));
     }
 
-    QTemporaryDir home;
+    testing::TemporaryHome home;
     QElapsedTimer clock;
     QStringList ran;
     QStringList failedNaming;

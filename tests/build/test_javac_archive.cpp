@@ -3,21 +3,23 @@
 // JVM prints nothing of it; builds at the same time share the cache safely.
 
 #include "build/build_script.h"
+#include "requirements.h"
 #include "test_files.h"
+#include "wait_for.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 
+#include <chrono>
 #include <memory>
 
 using namespace qm::build;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -38,11 +40,20 @@ bool archiveSound(const QString &cache, const QString &name) {
 }
 
 bool waitForArchive(const QString &cache) {
-    QElapsedTimer clock;
-    clock.start();
-    while (archivesIn(cache).isEmpty() && clock.elapsed() < 60000)
-        QThread::msleep(50);
-    return !archivesIn(cache).isEmpty();
+    return qm::testing::waitFor([&] { return !archivesIn(cache).isEmpty(); }, 60s);
+}
+
+// The javac of a JDK other than the one on the search path; "" when there is none.
+QString otherJdkJavac() {
+    const QString ours = QFileInfo(QStandardPaths::findExecutable("javac")).canonicalFilePath();
+    const QFileInfoList jdks =
+        QDir("/usr/lib/jvm").entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QFileInfo &jdk : jdks) {
+        const QFileInfo javac(jdk.filePath() + "/bin/javac");
+        if (javac.isExecutable() && javac.canonicalFilePath() != ours)
+            return javac.filePath();
+    }
+    return {};
 }
 
 bool workLeft(const QString &cache) {
@@ -102,10 +113,7 @@ class TestJavacArchive : public QObject {
 
 private slots:
     void initTestCase() {
-        for (const char *tool : {"javac", "java", "setsid"}) {
-            if (QStandardPaths::findExecutable(tool).isEmpty())
-                QSKIP(qPrintable(QString("%1 is not installed").arg(tool)));
-        }
+        QM_REQUIRE(qm::testing::missingTools({"javac", "java", "setsid"}));
         QVERIFY(root.isValid());
         // One sound archive, made the way a first build makes it.
         const QString output = runBuild(root.filePath("first"), cache());
@@ -158,9 +166,8 @@ private slots:
     }
 
     void archiveFromAnotherJdkIsIgnored() {
-        const QString other = "/usr/lib/jvm/temurin-25-jdk-amd64/bin/javac";
-        if (!QFileInfo(other).isExecutable())
-            QSKIP("no second JDK here");
+        const QString other = otherJdkJavac();
+        QM_REQUIRE_THAT(!other.isEmpty(), "a second JDK in /usr/lib/jvm");
         const QString otherCache = root.filePath("other");
         QVERIFY(QDir().mkpath(otherCache));
         const QString made = otherCache + "/made.jsa";

@@ -21,12 +21,6 @@ const QByteArray kRelease = "IMPLEMENTOR=\"Debian\"\n"
                             "JAVA_RUNTIME_VERSION=\"17.0.15+6-Debian-1deb12u1\"\n"
                             "JAVA_VERSION=\"17.0.15\"\n";
 
-void makeExecutable(const QString &path) {
-    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-    QVERIFY(qm::testing::writeBytes(path, "#!/bin/sh\n"));
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
-}
-
 } // namespace
 
 class TestJavacProbe : public QObject {
@@ -37,7 +31,7 @@ private slots:
         root.reset(new QTemporaryDir);
         QVERIFY(root->isValid());
         jdk = root->filePath("jvm/jdk-17");
-        makeExecutable(jdk + "/bin/javac");
+        QVERIFY(qm::testing::writeExecutable(jdk + "/bin/javac", ""));
         QVERIFY(qm::testing::writeBytes(jdk + "/release", kRelease));
         // Found through a link, as /usr/bin/javac is on Debian.
         QVERIFY(QDir().mkpath(root->filePath("bin")));
@@ -117,7 +111,7 @@ private slots:
         if (situation == "wrapper") {
             // A shim that is not a JDK's javac, even beside a release file.
             QFile::remove(root->filePath("bin/javac"));
-            makeExecutable(jdk + "/bin/shim");
+            QVERIFY(qm::testing::writeExecutable(jdk + "/bin/shim", ""));
             QVERIFY(QFile::link(jdk + "/bin/shim", root->filePath("bin/javac")));
         }
         const JavacSetup setup = probeJavac(cache, dirs);

@@ -8,6 +8,7 @@
 #include "build/build_script.h"
 #include "build/javac_server.h"
 #include "platform/platform.h"
+#include "requirements.h"
 #include "resources/resources.h"
 #include "test_files.h"
 
@@ -91,12 +92,9 @@ class TestJavacServer : public QObject {
 private slots:
     void initTestCase() {
         real = probeJavac(root.filePath("cache"));
-        if (real.jdk.isEmpty())
-            QSKIP("no JDK installed");
-        QDir().mkpath(dir("fake"));
-        qm::testing::writeBytes(dir("fake/javac"),
-                                "#!/bin/sh\necho \"$@\" >> \"$FAKE_LOG\"\nexit 3\n");
-        QFile::setPermissions(dir("fake/javac"), QFile::ReadOwner | QFile::ExeOwner);
+        QM_REQUIRE_THAT(!real.jdk.isEmpty(), "a JDK's javac on the search path");
+        QVERIFY(qm::testing::writeExecutable(dir("fake/javac"),
+                                             "echo \"$@\" >> \"$FAKE_LOG\"\nexit 3"));
         JavacServer::instance()->start(real);
         QVERIFY(JavacServer::instance()->waitUntilReady(120000));
     }

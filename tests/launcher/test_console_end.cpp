@@ -2,6 +2,7 @@
 // ShellAndWait returns. Stand-in terminals give the wrapper a session of its
 // own, as real ones do; the test plays the kernel's hang-up, a killed wrapper
 // and a killed terminal.
+#include "environment_guard.h"
 #include "fake_terminal.h"
 #include "launcher/process_group.h"
 #include "launcher/shell_and_wait.h"
@@ -9,7 +10,6 @@
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -32,11 +32,7 @@ Q_DECLARE_METATYPE(Target)
 class TestConsoleEnd : public QObject {
     Q_OBJECT
 
-public:
-    TestConsoleEnd() { qputenv("XDG_CONFIG_HOME", config.path().toUtf8()); }
-
 private:
-    QTemporaryDir config;
     qm::testing::FakeTerminalDir work;
 
     qint64 pidIn(const QString &name) const {
@@ -51,11 +47,14 @@ private slots:
         QTest::addColumn<int>("signal");
         const QByteArray handOff = qm::testing::kSessionHandOffTerminal;
         const QByteArray parent = qm::testing::kParentTerminal;
-        const QByteArray loop = "sleep 60";
-        const QByteArray deaf = "trap '' HUP; sleep 60";
+        // The script says when it is under way: a signal before its trap would
+        // test nothing.
+        const QByteArray ready = "touch \"${0%/*}/running\"";
+        const QByteArray loop = ready + "; sleep 60";
+        const QByteArray deaf = "trap '' HUP; " + ready + "; sleep 60";
         QTest::newRow("script ended, a child deaf to hang-ups lingers")
-            << QByteArray("(trap '' HUP; exec sleep 60) & sleep 0.3") << handOff << Target::Nobody
-            << 0;
+            << "(trap '' HUP; exec sleep 60) & " + ready + "; sleep 0.3" << handOff
+            << Target::Nobody << 0;
         QTest::newRow("pty gone: session leader hung up, program loops")
             << loop << handOff << Target::Wrapper << int(SIGHUP);
         QTest::newRow("pty gone, program deaf to hang-ups")
@@ -75,7 +74,8 @@ private slots:
         work.useTerminal(terminal);
         for (const char *name : {"wrapper", "terminal", "running"})
             QFile::remove(work.path(name));
-        qputenv("QM_TERMINAL_PID", work.path("terminal").toUtf8());
+        qm::testing::EnvironmentGuard env;
+        env.set("QM_TERMINAL_PID", work.path("terminal"));
         // The script's parent is the wrapper, which leads the console's session.
         const QString script = work.writeScript(
             "console.sh", "echo $PPID > '" + work.path("wrapper").toUtf8() + "'\n" + body);
@@ -84,9 +84,8 @@ private slots:
         QTimer actor;
         connect(&actor, &QTimer::timeout, this, [&] {
             const qint64 pid = pidIn(target == Target::Terminal ? "terminal" : "wrapper");
-            if (pid <= 0 || pidIn("wrapper") <= 0 || sinceSignal.isValid())
+            if (pid <= 0 || !QFile::exists(work.path("running")) || sinceSignal.isValid())
                 return;
-            QTest::qWait(200); // the script is under way
             sinceSignal.start();
             if (target != Target::Nobody)
                 ::kill(static_cast<pid_t>(pid), signal);

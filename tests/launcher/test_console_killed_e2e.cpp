@@ -5,16 +5,17 @@
 #include "console_driver.h"
 #include "controls/skin_button.h"
 #include "launcher/process_group.h"
+#include "requirements.h"
+#include "temporary_home.h"
 #include "test_files.h"
 #include "window_session.h"
 #include "x_close.h"
+#include "xdotool.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <Qsci/qsciscintilla.h>
 #include <QtTest>
@@ -61,13 +62,6 @@ bool running(qint64 pid) {
     return stat && stat->isAlive();
 }
 
-QByteArray xdotool(const QStringList &arguments) {
-    QProcess tool;
-    tool.start(QStringLiteral("xdotool"), arguments);
-    tool.waitForFinished(5000);
-    return tool.readAllStandardOutput().trimmed();
-}
-
 void end(Ending how, const QString &window) {
     if (how == Ending::WindowKilled) {
         xdotool({"windowkill", window});
@@ -93,10 +87,8 @@ class TestConsoleKilledE2e : public QObject {
 
 private slots:
     void initTestCase() {
-        if (const QString missing = missingConsoleRequirement(); !missing.isEmpty())
-            QSKIP(qPrintable(missing));
+        QM_REQUIRE(missingForConsole());
         QVERIFY(home.isValid());
-        useHome(home.path());
     }
 
     void killedConsoleEndsTheProgram_data() {
@@ -160,7 +152,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir home;
+    TemporaryHome home;
 };
 
 QTEST_MAIN(TestConsoleKilledE2e)

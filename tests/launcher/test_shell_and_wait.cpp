@@ -1,31 +1,22 @@
 // ShellAndWait without a display: style 0 runs the script bare, style 1 runs
 // it through a fake terminal that hands the command to the background and
 // exits at once, as terminals with a server process do.
+#include "environment_guard.h"
 #include "fake_terminal.h"
 #include "launcher/shell_and_wait.h"
 #include "launcher/terminal.h"
+#include "process_cpu.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
-#include <sys/resource.h>
-
 using namespace qm;
+using qm::testing::processCpuSeconds;
 
 namespace {
-
-double processCpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval &t) {
-        return double(t.tv_sec) + double(t.tv_usec) / 1e6;
-    };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
 
 // Counts the timer events the program's event loop delivers while it lives.
 class TimerEventCount : public QObject {
@@ -47,11 +38,7 @@ protected:
 class TestShellAndWait : public QObject {
     Q_OBJECT
 
-public:
-    TestShellAndWait() { qputenv("XDG_CONFIG_HOME", config.path().toUtf8()); }
-
 private:
-    QTemporaryDir config;
     qm::testing::FakeTerminalDir work;
 
     QString path(const QString &name) const { return work.path(name); }
@@ -186,7 +173,8 @@ private slots:
         QFETCH(QByteArray, terminal);
         if (!terminal.isEmpty())
             useTerminal(terminal);
-        qputenv("QM_TERMINAL_PID", path("terminal-pid").toUtf8());
+        qm::testing::EnvironmentGuard env;
+        env.set("QM_TERMINAL_PID", path("terminal-pid"));
         const QString finished = path("finished");
         QFile::remove(finished);
         const QString script =
@@ -222,13 +210,12 @@ private slots:
 
     void noTerminalFound() {
         QFile::remove(terminalConfPath());
-        const QByteArray savedPath = qgetenv("PATH");
-        qputenv("PATH", path("empty-bin").toUtf8());
+        qm::testing::EnvironmentGuard env;
+        env.set("PATH", path("empty-bin"));
         const QString script = writeScript("any.sh", "true");
         LaunchFailure console = LaunchFailure::None;
         const bool consoleRan = ShellAndWait(script, 1, 0, &console);
         const bool hiddenRan = ShellAndWait(script, 0, 0);
-        qputenv("PATH", savedPath);
         QVERIFY(!consoleRan);
         QCOMPARE(console, LaunchFailure::NoTerminal);
         QVERIFY(hiddenRan);

@@ -1,13 +1,16 @@
 // End to end with the real xterm under Xvfb: the script waits for a key in
 // its console window; the test answers it, or closes the window instead, and
 // looks at how the console draws javac's messages in either locale.
+#include "environment_guard.h"
 #include "launcher/shell_and_wait.h"
+#include "requirements.h"
+#include "temporary_home.h"
 #include "test_files.h"
+#include "xdotool.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,28 +21,13 @@
 #include <signal.h>
 
 using namespace qm;
+using qm::testing::runTool;
+using qm::testing::xdotool;
 
 namespace {
 
 constexpr int kLookMs = 200;
 constexpr int kGiveUpMs = 20000;
-
-// Runs a tool for at most a few seconds; its standard output, or empty.
-QByteArray runTool(const QString &tool, const QStringList &arguments, bool *ok = nullptr) {
-    QProcess process;
-    process.start(tool, arguments);
-    const bool done = process.waitForFinished(5000);
-    if (!done)
-        process.kill();
-    if (ok)
-        *ok = done && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-    process.waitForFinished(1000);
-    return process.readAllStandardOutput();
-}
-
-QByteArray xdotool(const QStringList &arguments, bool *ok = nullptr) {
-    return runTool(QStringLiteral("xdotool"), arguments, ok).trimmed();
-}
 
 // javac's report of a missing semicolon, as it prints it in Chinese.
 const QByteArray kJavacError = "Hello.java:3: 错误: 需要';'\n"
@@ -59,12 +47,8 @@ bool localeInstalled(const char *name) {
 class TestShellAndWaitXterm : public QObject {
     Q_OBJECT
 
-public:
-    TestShellAndWaitXterm() { qputenv("XDG_CONFIG_HOME", config.path().toUtf8()); }
-
 private:
-    QTemporaryDir config;
-    QTemporaryDir work;
+    qm::testing::TemporaryHome work;
 
     // Runs `body` in a console titled `title`; once the script has written
     // its ready marker, `act` gets the console's window. Whatever happens,
@@ -74,17 +58,15 @@ private:
 
 private slots:
     void initTestCase() {
+        QM_REQUIRE(qm::testing::missingTools({"xterm", "xdotool"}));
+        QM_REQUIRE(qm::testing::missingDisplay());
         const QString xterm = QStandardPaths::findExecutable(QStringLiteral("xterm"));
-        if (xterm.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-            QSKIP("needs xterm and xdotool");
-        if (qEnvironmentVariableIsEmpty("DISPLAY"))
-            QSKIP("needs an X display (run under xvfb-run)");
         // The alternative comes first in the search; point it at xterm so the
         // test does not depend on the terminal this machine prefers.
         const QString bin = work.filePath(QStringLiteral("bin"));
         QVERIFY(QDir().mkpath(bin));
         QVERIFY(QFile::link(xterm, bin + QStringLiteral("/x-terminal-emulator")));
-        qputenv("PATH", bin.toUtf8() + ':' + qgetenv("PATH"));
+        work.environment().prependPath(bin);
     }
 
     void consoleWindow_data() {
@@ -129,30 +111,28 @@ private slots:
     // same narrow cells whatever the locale: the Chinese locale's console
     // must look exactly like the C locale's, where that has always held.
     void javacCaretIsDrawnAlikeInEveryLocale() {
-        if (QStandardPaths::findExecutable(QStringLiteral("import")).isEmpty())
-            QSKIP("needs ImageMagick's import");
-        const QByteArray savedLang = qgetenv("LANG");
+        QM_REQUIRE(qm::testing::missingTools({"import"}));
         QTemporaryDir locales;
         const bool generate = !localeInstalled("zh_CN.UTF-8");
         if (generate) {
             bool ok = false;
+            // Seconds of work, more on a busy machine: not an X tool's five.
             runTool(QStringLiteral("localedef"),
-                    {"-i", "zh_CN", "-f", "UTF-8", locales.filePath("zh_CN.UTF-8")}, &ok);
+                    {"-i", "zh_CN", "-f", "UTF-8", locales.filePath("zh_CN.UTF-8")}, &ok,
+                    std::chrono::minutes(1));
             QVERIFY2(ok, "localedef could not make zh_CN.UTF-8");
         }
         QMap<QString, QByteArray> shots;
         for (const char *name : {"C.UTF-8", "zh_CN.UTF-8"}) {
             const QString locale = QString::fromLatin1(name);
             const bool chinese = locale.startsWith(QLatin1String("zh"));
-            qputenv("LC_ALL", name);
+            qm::testing::EnvironmentGuard env;
+            env.set("LC_ALL", name);
             if (generate && chinese)
-                qputenv("LOCPATH", locales.path().toUtf8());
+                env.set("LOCPATH", locales.path());
             shots[locale] =
                 consoleShot(chinese ? QStringLiteral("qm-caret-zh") : QStringLiteral("qm-caret-c"));
-            qunsetenv("LOCPATH");
         }
-        qunsetenv("LC_ALL");
-        qputenv("LANG", savedLang);
         QVERIFY(!shots["C.UTF-8"].isEmpty());
         QVERIFY2(shots["C.UTF-8"] == shots["zh_CN.UTF-8"],
                  "the console draws javac's report differently under zh_CN.UTF-8");
@@ -167,6 +147,8 @@ private:
             title, "cat <<'END'\n" + kJavacError + "END\nread -r -n1 key\n",
             [&](const QByteArray &window) {
                 QByteArray previous;
+                // Nothing says when xterm has drawn its last pixel: shots
+                // 100 ms apart until two agree.
                 for (int i = 0; i < 20 && (shot.isEmpty() || shot != previous); ++i) {
                     QTest::qWait(100);
                     previous = shot;

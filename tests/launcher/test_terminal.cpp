@@ -1,5 +1,6 @@
 // Which terminal is chosen and how it is told to run the script.
 #include "launcher/terminal.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,11 +15,7 @@ class TestTerminal : public QObject {
 private:
     // A directory of fake executables standing in for the PATH.
     static void addProgram(const QTemporaryDir &dir, const QString &name) {
-        QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("#!/bin/sh\n");
-        file.close();
-        QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(qm::testing::writeExecutable(dir.filePath(name), ""));
     }
 
 private slots:

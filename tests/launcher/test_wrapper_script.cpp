@@ -5,9 +5,9 @@
 #include "launcher/wrapper_script.h"
 #include "platform/shell_quote.h"
 #include "test_files.h"
+#include "wait_for.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -59,16 +59,13 @@ struct WrapperRun {
     // Reads until the report has arrived, then until the pipe closes or
     // `ms` have passed; true when it closed.
     bool waitClosed(int ms) {
-        QElapsedTimer clock;
-        clock.start();
-        do {
-            const bool drained = pipe.drain(received);
-            closed = report().isValid() && drained;
-            if (closed)
-                return true;
-            QTest::qWait(10);
-        } while (clock.elapsed() < ms);
-        return false;
+        return qm::testing::waitFor(
+            [&] {
+                const bool drained = pipe.drain(received);
+                closed = report().isValid() && drained;
+                return closed;
+            },
+            std::chrono::milliseconds(ms));
     }
 };
 
@@ -136,7 +133,8 @@ private slots:
         const pid_t pid = w.pid;
         QCOMPARE(::kill(wholeGroup ? -pid : pid, signal), 0);
         QVERIFY(w.waitClosed(5000));
-        QVERIFY(w.wrapper.waitForFinished(1000));
+        // The event loop may have seen it end already, when waitForFinished() says false.
+        QTRY_COMPARE_WITH_TIMEOUT(w.wrapper.state(), QProcess::NotRunning, 1000);
         if (!wholeGroup)
             ::kill(-pid, SIGKILL); // the launcher ends the rest; here the test does
     }
@@ -160,11 +158,13 @@ private slots:
         QTemporaryDir work;
         const QString after = work.filePath("after");
         const QString script = work.filePath("ctrlc.sh");
-        writeFile(script, "trap : INT\nsleep 30\necho carried on > '" + after.toUtf8() + "'\n");
+        const QString trapped = work.filePath("trapped");
+        writeFile(script, "trap : INT\ntouch '" + trapped.toUtf8() +
+                              "'\nsleep 30\necho carried on > '" + after.toUtf8() + "'\n");
         WrapperRun w;
         w.start(script);
         QTRY_VERIFY_WITH_TIMEOUT((w.pipe.drain(w.received), w.report().isValid()), 5000);
-        QTest::qWait(200); // the script's trap is set
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(trapped), 5000);
         QCOMPARE(::kill(-w.pid, SIGINT), 0);
         QVERIFY(w.waitClosed(5000));
         QVERIFY(QFile::exists(after));

@@ -1,5 +1,6 @@
 #include "platform/create_directory.h"
 #include "platform/platform.h"
+#include "test_files.h"
 
 #include <QtTest>
 
@@ -60,9 +61,7 @@ private slots:
     void existingLevelsAndFilesInTheWayAreSilent() {
         QTemporaryDir root;
         QVERIFY(root.isValid());
-        QFile blocker(root.path() + "/file");
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(qm::testing::writeBytes(root.path() + "/file", ""));
 
         CreateNewDirectory(native(root.path() + "/file/below"));
         QVERIFY(QFileInfo(root.path() + "/file").isFile());

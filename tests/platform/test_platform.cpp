@@ -1,10 +1,10 @@
 // What the platform layer decides for the rest of the program: where a
 // directory text points, and what a write past the file-size limit does.
 #include "platform/platform.h"
+#include "temporary_home.h"
 
 #include <QDir>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
@@ -17,10 +17,7 @@ using namespace qm;
 class TestPlatform : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        QVERIFY(home.isValid());
-        qputenv("HOME", home.path().toUtf8());
-    }
+    void initTestCase() { QVERIFY(home.isValid()); }
 
     void directories_data() {
         QTest::addColumn<QString>("text");
@@ -97,7 +94,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir home;
+    qm::testing::TemporaryHome home;
 };
 
 QTEST_GUILESS_MAIN(TestPlatform)

@@ -267,9 +267,7 @@ private slots:
     void unwritableProgramDirectoryIsSilent() {
         QTemporaryDir dir;
         const QString notADir = dir.filePath("plain-file");
-        QFile f(notADir);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.close();
+        QVERIFY(qm::testing::writeBytes(notADir, ""));
         QVERIFY(!WriteSettings(notADir, defaultSettings()));
         const SettingsLoad loaded = loadSettings(notADir);
         QVERIFY(loaded.defaulted);

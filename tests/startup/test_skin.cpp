@@ -1,4 +1,5 @@
 #include "startup/skin.h"
+#include "test_files.h"
 
 #include <QtTest>
 
@@ -20,11 +21,7 @@ private slots:
     void userEditsAreKept() {
         QTemporaryDir dir;
         const QByteArray mine = "QPushButton { color: red; }";
-        {
-            QFile f(dir.filePath("SoftSkin.qss"));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(mine);
-        }
+        QVERIFY(qm::testing::writeBytes(dir.filePath("SoftSkin.qss"), mine));
         QVERIFY(!ensureSkinFile(dir.path()));
         QCOMPARE(readSkin(dir.path()), QString::fromUtf8(mine));
     }
@@ -40,9 +37,7 @@ private slots:
     void unwritableProgramDirectoryFallsBack() {
         QTemporaryDir dir;
         const QString notADir = dir.filePath("file");
-        QFile f(notADir);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.close();
+        QVERIFY(qm::testing::writeBytes(notADir, ""));
         QVERIFY(!ensureSkinFile(notADir));
         QCOMPARE(readSkin(notADir), embeddedSkin());
     }

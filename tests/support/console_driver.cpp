@@ -1,19 +1,13 @@
 #include "console_driver.h"
 
-#include <QProcess>
-#include <QStandardPaths>
+#include "xdotool.h"
+
+using qm::testing::xdotool;
 
 namespace {
 
 constexpr int kTickMs = 150;
 constexpr qint64 kGiveUpMs = 90000;
-
-QByteArray xdotool(const QStringList &arguments) {
-    QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
-    process.waitForFinished(5000);
-    return process.readAllStandardOutput();
-}
 
 } // namespace
 
@@ -54,7 +48,7 @@ void ConsoleDriver::tick() {
         // while the console holds the focus: once it has gone, a key would
         // reach the main window and could click its focused button.
         xdotool({"windowfocus", ownWindow});
-        if (xdotool({"getwindowfocus"}).trimmed() == ownWindow.toLatin1())
+        if (xdotool({"getwindowfocus"}) == ownWindow.toLatin1())
             xdotool({"key", "space"});
     }
     if (sinceStart.elapsed() > kGiveUpMs && !ownWindow.isEmpty()) {
@@ -95,26 +89,11 @@ void EarlyKey::tick() {
     } else if (step == Step::Close) {
         // As ConsoleDriver: a key without the console's focus could click a button.
         xdotool({"windowfocus", ownWindow});
-        if (xdotool({"getwindowfocus"}).trimmed() == ownWindow.toLatin1())
+        if (xdotool({"getwindowfocus"}) == ownWindow.toLatin1())
             xdotool({"key", "space"});
     }
     if (sinceStart.elapsed() > kGiveUpMs) {
         gaveUp = true;
         xdotool({"windowkill", ownWindow});
     }
-}
-
-QString missingConsoleRequirement() {
-    for (const char *tool : {"javac", "java", "xterm", "xdotool"}) {
-        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-            return QStringLiteral("%1 is not installed").arg(QString::fromLatin1(tool));
-    }
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        return QStringLiteral("needs an X display (run under xvfb-run)");
-    return QString();
-}
-
-void useHome(const QString &home) {
-    qputenv("HOME", home.toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/config")).toUtf8());
 }

@@ -66,10 +66,3 @@ private:
 
 // Console windows on the display, oldest first.
 QStringList consoleWindows();
-
-// Why a real console run cannot happen here ("" when it can): a missing
-// JDK, terminal or xdotool, or no display.
-QString missingConsoleRequirement();
-
-// Points HOME and XDG_CONFIG_HOME into `home`, so runs touch nothing of the user's.
-void useHome(const QString &home);

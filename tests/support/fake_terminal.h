@@ -3,9 +3,9 @@
 // a terminal is a small sh script named in Terminal.conf that runs "$@".
 
 #include "launcher/terminal.h"
+#include "temporary_home.h"
+#include "test_files.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace qm::testing {
@@ -19,32 +19,26 @@ inline const QByteArray kSessionHandOffTerminal =
 inline const QByteArray kParentTerminal =
     R"(echo $$ > "$QM_TERMINAL_PID"; setsid "$@" </dev/null >/dev/null 2>&1 & wait)";
 
+// A scratch home whose settings directory holds the terminal of the test's choice.
 class FakeTerminalDir {
 public:
-    QString path(const QString &name) const { return work.filePath(name); }
+    QString path(const QString &name) const { return home.filePath(name); }
 
+    // A console script; the launcher runs it with bash.
     QString writeScript(const QString &name, const QByteArray &body) const {
-        QFile file(path(name));
-        if (!file.open(QIODevice::WriteOnly))
-            return {};
-        file.write("#!/bin/bash\n" + body + "\n");
-        return file.fileName();
+        return writeBytes(path(name), "#!/bin/bash\n" + body + "\n") ? path(name) : QString();
     }
 
     // Makes `body` the terminal every console run uses from now on.
     void useTerminal(const QByteArray &body) const {
-        QFile fake(path("fake-term"));
-        QVERIFY(fake.open(QIODevice::WriteOnly));
-        fake.write("#!/bin/sh\n" + body + "\n");
-        fake.close();
-        QVERIFY(fake.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        QFile conf(terminalConfPath());
-        QVERIFY(conf.open(QIODevice::WriteOnly));
-        conf.write(fake.fileName().toUtf8() + "\n");
+        QVERIFY(writeExecutable(path("fake-term"), body));
+        QVERIFY(writeBytes(terminalConfPath(), path("fake-term").toUtf8() + "\n"));
     }
 
+    EnvironmentGuard &environment() { return home.environment(); }
+
 private:
-    QTemporaryDir work;
+    TemporaryHome home;
 };
 
 } // namespace qm::testing

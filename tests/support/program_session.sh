@@ -5,8 +5,13 @@
 # shellcheck shell=bash
 
 : "${bin:?set bin before sourcing}" "${needs?set needs before sourcing}"
+# A missing tool skips the test, or fails it where CI is set: a CI machine
+# that has lost a tool must not report a pass.
 for tool in xdotool $needs "$bin"; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool not available"; exit 0; }
+    command -v "$tool" >/dev/null && continue
+    [ -n "${CI+set}" ] && { echo "FAIL: $tool not available" >&2; exit 1; }
+    echo "SKIP: $tool not available"
+    exit 0
 done
 [ -n "${DISPLAY:-}" ] || { echo "needs an X display (run under xvfb_session.sh)"; exit 1; }
 
@@ -20,6 +25,28 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# Runs the command $2... every 0.1 s until it succeeds, for at most $1
+# seconds; its last status.
+wait_until() {
+    local seconds=$1
+    shift
+    for _ in $(seq $((seconds * 10 - 1))); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    "$@"
+}
+
+# Sets `main` to the main window once it shows.
+main_window_shows() {
+    main=$(xdotool search --onlyvisible --name '^QuillmossJava编译器 v1\.05$' 2>/dev/null | tail -1)
+    [ -n "$main" ] && return 0
+    kill -0 "$app" 2>/dev/null || fail "the program ended before showing its window"
+    return 1
+}
+
+program_ended() { ! kill -0 "$app" 2>/dev/null; }
+
 # Stores `Path` = $1 in a fresh settings file.
 store_path() {
     mkdir -p "$work/config/quillmoss-java" "$work/home"
@@ -32,14 +59,7 @@ start_program() {
     HOME="$work/home" XDG_CONFIG_HOME="$work/config" "$bin" "$@" &
     app=$!
     main=
-    for _ in $(seq 100); do
-        main=$(xdotool search --onlyvisible --name '^QuillmossJava编译器 v1\.05$' 2>/dev/null | tail -1)
-        [ -n "$main" ] && break
-        kill -0 "$app" 2>/dev/null || fail "the program ended before showing its window"
-        sleep 0.1
-    done
-    [ -n "$main" ] || fail "the main window never showed"
-    sleep 0.5
+    wait_until 10 main_window_shows || fail "the main window never showed"
 }
 
 # Pixels of the window; it is laid out at 15 twips per pixel.
@@ -49,11 +69,7 @@ click() { xdotool mousemove --window "$main" "$1" "$2" click 1; }
 # within 5 s; $1 says which step this is.
 exit_at_once() {
     click 456 640 # 退出
-    for _ in $(seq 50); do
-        kill -0 "$app" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$app" 2>/dev/null && fail "$1: still running 5 s after 退出"
+    wait_until 5 program_ended || fail "$1: still running 5 s after 退出"
     local status=0
     wait "$app" || status=$?
     app=
@@ -61,10 +77,4 @@ exit_at_once() {
 }
 
 # Waits up to 5 s for file $1.
-wait_for_file() {
-    for _ in $(seq 50); do
-        [ -f "$1" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
+wait_for_file() { wait_until 5 test -f "$1"; }

@@ -2,7 +2,9 @@
 // Small file helpers the tests share.
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <csignal>
 #include <cstdlib>
@@ -20,6 +22,15 @@ inline QByteArray fileBytes(const QString &path) {
 inline bool writeBytes(const QString &path, const QByteArray &bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A stand-in program (a javac, java or terminal of the test's making):
+// `interpreter`'s line, then `body`; mode 0700. Makes the folder it needs.
+inline bool writeExecutable(const QString &path, const QByteArray &body,
+                            const QByteArray &interpreter = "/bin/sh") {
+    return QDir().mkpath(QFileInfo(path).path()) &&
+           writeBytes(path, "#!" + interpreter + "\n" + body + "\n") &&
+           QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 // While it lives, no file of this process can grow beyond `bytes`: writes

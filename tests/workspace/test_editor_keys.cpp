@@ -5,6 +5,8 @@
 #include "controls/find_bar.h"
 #include "controls/line_jump_bar.h"
 #include "controls/skin_button.h"
+#include "environment_guard.h"
+#include "temporary_home.h"
 #include "test_files.h"
 #include "window_session.h"
 #include "workspace/diagnostic_marks.h"
@@ -50,10 +52,7 @@ class TestEditorKeys : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QVERIFY(home.isValid());
-        qputenv("HOME", home.path().toUtf8());
-    }
+    void initTestCase() { QVERIFY(home.isValid()); }
 
     void keysDoWhatTheButtonsDo_data() {
         QTest::addColumn<QKeySequence>("key");
@@ -74,10 +73,11 @@ private slots:
         s.editor()->setText(QStringLiteral("public class Hello {\n}"));
         QWidget *target = fromFileField ? static_cast<QWidget *>(s.f().Txt_file) : s.editor();
         target->setFocus();
-        const QByteArray savedPath = qgetenv("PATH");
-        qputenv("PATH", home.filePath("no-bin").toUtf8()); // no terminal: 编译+运行 says so
-        QTest::keySequence(target, key);
-        qputenv("PATH", savedPath);
+        {
+            EnvironmentGuard env;
+            env.set("PATH", home.filePath("no-bin")); // no terminal: 编译+运行 says so
+            QTest::keySequence(target, key);
+        }
 
         if (key == QKeySequence("Ctrl+S")) {
             QCOMPARE(s.f().Cmd_save->caption(), QStringLiteral("保存中.."));
@@ -323,7 +323,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir home;
+    TemporaryHome home;
 };
 
 QTEST_MAIN(TestEditorKeys)

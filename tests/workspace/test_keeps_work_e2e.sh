@@ -11,14 +11,11 @@ bin=$1
 needs=prlimit
 source "$(dirname "$0")/../support/program_session.sh"
 
-# Waits up to 10 s for a visible window named $1; prints its id.
-wait_for_window() {
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -1 | grep . && return 0
-        kill -0 "$app" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    return 1
+# Prints the id of a visible window named $1. Run in a command substitution:
+# once the program has ended, it ends the wait.
+visible_window() {
+    kill -0 "$app" 2>/dev/null || exit 1
+    xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -1 | grep .
 }
 alive() { kill -0 "$app" 2>/dev/null && echo alive || echo ended; }
 
@@ -44,15 +41,15 @@ xdotool key Return
 for _ in $(seq 8); do
     xdotool key ctrl+a ctrl+c ctrl+End ctrl+v
 done
-sleep 0.3
 
+# Keys and clicks reach the program in the order they were sent, so no
+# pause is needed between typing and clicking.
 click 30 22 # 保存
-box=$(wait_for_window '^出错$') || fail "no error message after a save beyond the limit; the program has $(alive)"
+box=$(wait_until 10 visible_window '^出错$') || fail "no error message after a save beyond the limit; the program has $(alive)"
 [ "$(alive)" == alive ] || fail "the program ended"
 [ "$(cat "$src/Big.java")" == "$old" ] || fail "the old Big.java was changed"
 [ "$(ls -A "$src")" == "Big.java" ] || fail "left behind: $(ls -A "$src")"
 xdotool windowfocus --sync "$box" key Return
-sleep 0.3
 
 # Lift the limit; the failed save refuses the next one until 目录 is edited.
 prlimit --pid "$app" --fsize=unlimited: || fail "cannot lift the limit"
@@ -60,10 +57,9 @@ click 253 610 # 目录
 xdotool key End
 xdotool type "/"
 click 30 22 # 保存
-sleep 0.5
 expected=$(for _ in $(seq 256); do echo "$line"; done; echo x)
-actual=$(cat "$src/Big.java"; echo x)
-[ "$actual" == "$expected" ] || fail "Big.java after lifting the limit: $(wc -c <"$src/Big.java") bytes:
+saved_whole() { [ "$(cat "$src/Big.java"; echo x)" == "$expected" ]; }
+wait_until 5 saved_whole || fail "Big.java after lifting the limit: $(wc -c <"$src/Big.java") bytes:
 $(head -c 300 "$src/Big.java")"
 
 # A typed name survives the cut after the last "}".

@@ -1,5 +1,6 @@
 #include "controls/skin_button.h"
 #include "settings/settings_file.h"
+#include "temporary_home.h"
 #include "test_files.h"
 #include "window_session.h"
 #include "workspace/editor_text.h"
@@ -41,10 +42,7 @@ struct Fixture : SourceDirectory, WindowSession {
 class TestOpenSaveExit : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        QVERIFY(home.isValid());
-        qputenv("HOME", home.path().toUtf8());
-    }
+    void initTestCase() { QVERIFY(home.isValid()); }
 
     // Saving
     void saveCutsTrailingTextFromEditorAndFile() {
@@ -391,7 +389,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir home;
+    TemporaryHome home;
 };
 
 QTEST_MAIN(TestOpenSaveExit)

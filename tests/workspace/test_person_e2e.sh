@@ -27,8 +27,9 @@ for i in "${!lines[@]}"; do
     [ "$i" -gt 0 ] && xdotool key Return
     xdotool type --delay 5 "${lines[$i]#"${lines[$i]%%[! ]*}"}"
 done
-sleep 0.3
 
+# The X server hands the program the keys and then the click in the order
+# they were sent: the save sees every key.
 click 30 22 # 保存
 file="$src/Greeter.java"
 wait_for_file "$file" || fail "no $file after 保存; the directory holds: $(ls -A "$src" 2>&1)"

@@ -3,7 +3,10 @@
 
 #include "console_driver.h"
 #include "controls/skin_button.h"
+#include "environment_guard.h"
+#include "requirements.h"
 #include "settings/settings_file.h"
+#include "temporary_home.h"
 #include "test_files.h"
 #include "window_session.h"
 #include "workspace/main_window.h"
@@ -97,10 +100,8 @@ class TestWindowBuildE2e : public QObject {
 
 private slots:
     void initTestCase() {
-        if (const QString missing = missingConsoleRequirement(); !missing.isEmpty())
-            QSKIP(qPrintable(missing));
+        QM_REQUIRE(missingForConsole());
         QVERIFY(home.isValid());
-        useHome(home.path());
     }
 
     void init() {
@@ -274,19 +275,17 @@ private slots:
         QVERIFY(slowBin.isValid());
         const QString compiling = dir("markers/compiling");
         const QString javac = QStandardPaths::findExecutable("javac");
-        QVERIFY(writeBytes(slowBin.filePath("javac"), "#!/bin/sh\ntouch '" + compiling.toUtf8() +
-                                                          "'\nsleep 1.5\nexec '" + javac.toUtf8() +
-                                                          "' \"$@\"\n"));
-        QFile::setPermissions(slowBin.filePath("javac"), QFile::ReadOwner | QFile::ExeOwner);
-        const QByteArray savedPath = qgetenv("PATH");
-        qputenv("PATH", slowBin.path().toUtf8() + ":" + savedPath);
+        QVERIFY(writeExecutable(slowBin.filePath("javac"), "touch '" + compiling.toUtf8() +
+                                                               "'\nsleep 1.5\nexec '" +
+                                                               javac.toUtf8() + "' \"$@\""));
+        EnvironmentGuard env;
+        env.prependPath(slowBin.path());
 
         Session s(dir(kOldDir));
         s.f().Txt_edit->setText(markerProgram(marker()));
         EarlyKey early([&] { return QFile::exists(compiling); },
                        [&] { return runsRecorded(marker()) >= 1; });
         s.click(s.f().Cmd_byyx);
-        qputenv("PATH", savedPath);
 
         QVERIFY(!early.timedOut());
         QVERIFY(early.pressedWhileCompiling);
@@ -298,12 +297,11 @@ private slots:
     void missingTerminalIsReported() {
         QTemporaryDir emptyBin;
         QVERIFY(emptyBin.isValid());
-        const QByteArray savedPath = qgetenv("PATH");
-        qputenv("PATH", emptyBin.path().toUtf8());
+        EnvironmentGuard env;
+        env.set("PATH", emptyBin.path());
         Session s(dir(kOldDir));
         s.f().Txt_edit->setText(markerProgram(marker()));
         s.click(s.f().Cmd_byyx);
-        qputenv("PATH", savedPath);
 
         QCOMPARE(s.prompter.errors,
                  QStringList{"编译+运行|未找到可用的终端程序（如 xterm），无法打开控制台窗口。"});
@@ -320,7 +318,7 @@ private:
     // `runs` times in all; `look` sees the run in progress.
     void build(Session &s, int runs, const std::function<void()> &look = nullptr);
 
-    QTemporaryDir home;
+    TemporaryHome home;
 };
 
 void TestWindowBuildE2e::build(Session &s, int runs, const std::function<void()> &look) {
