@@ -85,6 +85,17 @@ QString runBuild(const QString &buildDir, const QString &cache) {
     return finish(*startBuild(buildDir, cache));
 }
 
+// Changes the first digit of the JDK build `version` in the archive's
+// header: the JVM then takes it for another build's.
+bool claimAnotherBuild(const QString &path, const QString &version) {
+    QFile file(path);
+    file.setPermissions(file.permissions() | QFile::WriteOwner);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    const qsizetype at = file.read(64 * 1024).indexOf(version.toLatin1());
+    return at >= 0 && file.seek(at) && file.write("9", 1) == 1;
+}
+
 void damage(const QString &path, const QString &how) {
     QFile file(path);
     file.setPermissions(file.permissions() | QFile::WriteOwner);
@@ -165,17 +176,24 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!workLeft(damagedCache), 60000);
     }
 
+    // Made by a second JDK where one is installed; else this JDK's archive
+    // with the build named in its header changed, as another HotSpot build
+    // would have written it.
     void archiveFromAnotherJdkIsIgnored() {
-        const QString other = otherJdkJavac();
-        QM_REQUIRE_THAT(!other.isEmpty(), "a second JDK in /usr/lib/jvm");
         const QString otherCache = root.filePath("other");
         QVERIFY(QDir().mkpath(otherCache));
         const QString made = otherCache + "/made.jsa";
-        QProcess dump;
-        dump.setWorkingDirectory(root.path());
-        dump.start(other, {"-J-XX:ArchiveClassesAtExit=" + made, "-d", root.filePath("o"),
-                           root.filePath("first/Hello.java")});
-        QVERIFY(dump.waitForFinished(60000) && QFile::exists(made));
+        const QString other = otherJdkJavac();
+        if (other.isEmpty()) {
+            QVERIFY(QFile::copy(soundArchive, made));
+            QVERIFY(claimAnotherBuild(made, archiveName.section('-', 1, -2)));
+        } else {
+            QProcess dump;
+            dump.setWorkingDirectory(root.path());
+            dump.start(other, {"-J-XX:ArchiveClassesAtExit=" + made, "-d", root.filePath("o"),
+                               root.filePath("first/Hello.java")});
+            QVERIFY(dump.waitForFinished(60000) && QFile::exists(made));
+        }
         const QString version = archiveName.section('-', 0, -2);
         QVERIFY(QFile::rename(made, otherCache + "/" + version + "-" +
                                         QString::number(QFileInfo(made).size()) + ".jsa"));
