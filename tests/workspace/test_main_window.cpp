@@ -1,7 +1,11 @@
 #include "controls/skin_button.h"
+#include "launcher/terminal.h"
 #include "settings/settings_file.h"
+#include "temporary_home.h"
+#include "test_files.h"
 #include "widget_lookup.h"
 #include "window_session.h"
+#include "workspace/editor_text.h"
 #include "workspace/main_window.h"
 
 #include <QDir>
@@ -93,6 +97,28 @@ private slots:
 #endif
         QCOMPARE(QDir(stored.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList{});
+    }
+
+    // The build compiles every byte the editor holds, as a save writes them:
+    // a NUL the learner pasted does not end the copy javac reads.
+    void buildCompilesTheWholeText() {
+        TemporaryHome home;
+        const QString bin = home.filePath("bin");
+        const QString seen = home.filePath("seen.java");
+        QVERIFY(writeExecutable(bin + "/terminal", "\"$@\" </dev/null >/dev/null 2>&1"));
+        QVERIFY(writeExecutable(bin + "/javac",
+                                "for f; do :; done; cp -- \"$f\" '" + seen.toUtf8() + "'; exit 1"));
+        QVERIFY(QDir().mkpath(QFileInfo(terminalConfPath()).path()));
+        QVERIFY(writeBytes(terminalConfPath(), (bin + "/terminal\n").toUtf8()));
+        home.environment().prependPath(bin);
+        Fixture fx(home.filePath("src"));
+        const QByteArray text("public class Hello { String s = \"a\0b\"; }", 40);
+        loadEditorText(fx.f().Txt_edit, QString::fromUtf8(text));
+
+        fx.click(fx.f().Cmd_byyx);
+
+        QCOMPARE(fileBytes(seen), text + "\n");
+        QCOMPARE(editorBytes(fx.f().Txt_edit), text);
     }
 
     void anyEditMarksUnsaved() {
