@@ -278,27 +278,35 @@ private slots:
     }
 
     void openDialogStart_data() {
+        QTest::addColumn<QString>("last");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("expected");
-        const QString a = home.filePath("a"), b = home.filePath("b");
-        QDir().mkpath(a);
-        QDir().mkpath(b);
-        QTest::newRow("the directory field") << a << b << a;
-        QTest::newRow("the field from home") << "~/a" << b << a;
-        QTest::newRow("field missing: Path") << home.filePath("none") << b << b;
-        QTest::newRow("both missing: home") << "" << home.filePath("none") << home.path();
-        QTest::newRow("a relative text lies below home") << "a"
+        const QString a = home.filePath("a"), b = home.filePath("b"), c = home.filePath("c");
+        for (const QString &dir : {a, b, c})
+            QDir().mkpath(dir);
+        const QString none = home.filePath("none");
+        QTest::newRow("the last folder opened from") << c << a << b << c;
+        QTest::newRow("last folder gone: the field") << none << a << b << a;
+        QTest::newRow("the directory field") << "" << a << b << a;
+        QTest::newRow("the field from home") << ""
+                                             << "~/a" << b << a;
+        QTest::newRow("field missing: Path") << "" << none << b << b;
+        QTest::newRow("all missing: home") << none << "" << none << home.path();
+        QTest::newRow("a relative text lies below home") << ""
+                                                         << "a"
                                                          << "b" << a;
-        QTest::newRow("relative texts, missing: home") << "x"
+        QTest::newRow("relative texts, missing: home") << ""
+                                                       << "x"
                                                        << "y" << home.path();
     }
 
     void openDialogStart() {
+        QFETCH(QString, last);
         QFETCH(QString, field);
         QFETCH(QString, path);
         QFETCH(QString, expected);
-        QCOMPARE(QDir(qm::openDialogStart(field, path)), QDir(expected));
+        QCOMPARE(QDir(qm::openDialogStart(last, field, path)), QDir(expected));
     }
 
     void openShowsTheStartOfTheText() {
