@@ -91,8 +91,17 @@ bool runHidden(const QString &script, LaunchFailure &failure) {
     return true;
 }
 
-bool runInTerminal(const QString &script, LaunchFailure &failure) {
-    const Terminal terminal = findTerminal(readTerminalConf(), QFileInfo(script).fileName());
+// The first console goes where the terminal puts it; the others cascade from
+// the screen's corner, where the first one stands without a window manager.
+TerminalWindow terminalWindow(const ConsolePlace &place) {
+    if (place.openBefore == 0)
+        return {place.title};
+    const int step = place.openBefore * kConsoleCascade;
+    return {place.title, QPoint(step, step)};
+}
+
+bool runInTerminal(const QString &script, const ConsolePlace &place, LaunchFailure &failure) {
+    const Terminal terminal = findTerminal(readTerminalConf(), terminalWindow(place));
     if (!terminal.isValid()) {
         failure = LaunchFailure::NoTerminal;
         return false;
@@ -123,10 +132,11 @@ bool runInTerminal(const QString &script, LaunchFailure &failure) {
 
 } // namespace
 
-bool runScriptAndWait(const QString &script, int windowStyle, LaunchFailure &failure) {
+bool runScriptAndWait(const QString &script, int windowStyle, const ConsolePlace &place,
+                      LaunchFailure &failure) {
     if (windowStyle == kHiddenWindow)
         return runHidden(script, failure);
-    return runInTerminal(script, failure);
+    return runInTerminal(script, place, failure);
 }
 
 } // namespace qm::detail
