@@ -2,6 +2,7 @@
 
 #include "controls/twips.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
@@ -38,6 +39,42 @@ void applyOuterSize(QWidget *window, QSize outerPx, QSize minimumClient) {
     window->setFixedSize(client);
 }
 
+// A window manager frames a window some time after it is shown, and the
+// frame is known only then: the first time the window moves, resizes or is
+// activated with a frame, its size and place are set once more for that
+// frame. A move the user makes later is theirs; the watch ends after the
+// correction, or a few seconds after the window showed.
+class FrameWatch : public QObject {
+public:
+    FrameWatch(QWidget *window, QSize outer, QSize minimumClient, QPoint at)
+        : QObject(window), outerPx(outer), minimum(minimumClient), atPx(at) {
+        window->installEventFilter(this);
+        QTimer::singleShot(kWatchMs, this, &QObject::deleteLater);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::Move && type != QEvent::Resize && type != QEvent::WindowActivate)
+            return false;
+        auto *window = static_cast<QWidget *>(watched);
+        const QSize frame = window->frameGeometry().size() - window->geometry().size();
+        if (!window->isVisible() || (frame.width() <= 0 && frame.height() <= 0))
+            return false;
+        window->removeEventFilter(this);
+        applyOuterSize(window, outerPx, minimum);
+        window->move(atPx);
+        deleteLater();
+        return false;
+    }
+
+private:
+    static constexpr int kWatchMs = 5000;
+    QSize outerPx;
+    QSize minimum;
+    QPoint atPx;
+};
+
 } // namespace
 
 double widgetTwipsPerPixel(const QWidget *widget) {
@@ -70,13 +107,15 @@ void sizeAndPlaceWindow(QWidget *window, QSizeF outerTwips, QSizeF minimumClient
     const QPointF at = placementTwips(screenSizeTwips(window), outerTwips);
     const QPoint atPx(twipsToPixels(at.x(), tpp), twipsToPixels(at.y(), tpp));
     window->move(atPx);
-    // Once framed, correct the client size so the outer size is exact.
+    // Once shown, the estimate of the frame gives way to the frame there is:
+    // none without a window manager, the real one once a manager framed it.
     QTimer::singleShot(0, window, [window, outerPx, minimumClient, atPx] {
         if (!window->isVisible())
             return;
         applyOuterSize(window, outerPx, minimumClient);
         window->move(atPx);
     });
+    new FrameWatch(window, outerPx, minimumClient, atPx);
 }
 
 } // namespace qm
