@@ -33,7 +33,7 @@ QFont fixedFont(double scale = 1) {
 // shrinks with the layout as the fields do, but never below what stays
 // legible.
 constexpr double kEditorPoints = 9;
-constexpr double kLegibleEditorPixels = 10;
+constexpr double kLegibleEditorPixels = 11;
 
 QFont editorFont(double scale, double dpi) {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);

@@ -59,7 +59,7 @@ private slots:
         QTest::newRow("1440x900, a short program") << QSize(1440, 900) << 56 << 20;
         QTest::newRow("1440x900, 150 lines") << QSize(1440, 900) << 56 << 150;
         QTest::newRow("1366x768") << QSize(1366, 768) << 46 << 150;
-        QTest::newRow("800x600") << QSize(800, 600) << 40 << 150;
+        QTest::newRow("800x600") << QSize(800, 600) << 36 << 150;
     }
 
     void wholeLinesShow() {
@@ -79,7 +79,7 @@ private slots:
                                 .arg(editor->viewport()->width())));
         // Legible on every screen, in cells of one width.
         const QFont font = editor->lexer()->defaultFont();
-        QVERIFY2(QFontInfo(font).pixelSize() >= 10, qPrintable(QFontInfo(font).family()));
+        QVERIFY2(QFontInfo(font).pixelSize() >= 11, qPrintable(QFontInfo(font).family()));
         QCOMPARE(cellWidth(editor, "i"), cellWidth(editor, "W"));
     }
 };
