@@ -17,11 +17,11 @@ RUN_PACKAGES     := default-jdk xterm fonts-dejavu-core fonts-wqy-microhei \
                     qt6-translations-l10n
 # Making the Debian package: dpkg-shlibdeps, and `file`, which CPack uses to find binaries.
 PACKAGE_PACKAGES := dpkg-dev file
-# Only the tests: X for the end-to-end runs (and xcb to close a window as a
-# window manager would), the Chinese locale, the format and shell checks,
-# clang with its sanitizer runtime, screenshots, and Debian's checks of the
-# package.
-TEST_PACKAGES    := xvfb xauth xdotool x11-utils libxcb1-dev locales clang-format shellcheck \
+# Only the tests: X for the end-to-end runs (a window manager that frames
+# the main window, and xcb to close a window as a window manager would), the
+# Chinese locale, the format and shell checks, clang with its sanitizer
+# runtime, screenshots, and Debian's checks of the package.
+TEST_PACKAGES    := xvfb xauth xdotool x11-utils openbox libxcb1-dev locales clang-format shellcheck \
                     clang libclang-rt-14-dev imagemagick lintian appstream desktop-file-utils
 FUZZ_PACKAGES    := clang libclang-rt-14-dev
 BENCH_PACKAGES   := libbenchmark-dev

@@ -15,7 +15,17 @@ if [ -z "${INSIDE_XVFB:-}" ]; then
 fi
 
 config=$(mktemp -d)
-trap 'kill $app 2>/dev/null || true; rm -rf "$config"' EXIT
+manager=
+trap 'kill $app $manager 2>/dev/null || true; rm -rf "$config"' EXIT
+# A window manager, where there is one, frames the console so that its
+# title shows in the picture.
+if command -v openbox >/dev/null; then
+    HOME="$config" openbox --sm-disable >/dev/null 2>&1 & manager=$!
+    for _ in $(seq 50); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
+fi
 export XDG_CONFIG_HOME="$config"
 mkdir -p "$config/quillmoss-java"
 printf '[First+]1[First-]\n[Mode+]0[Mode-]\n[Class+]0[Class-]\n[Path+]%s[Path-]\n' \
@@ -111,6 +121,6 @@ for _ in $(seq 300); do
     sleep 0.1
 done
 sleep 2
-import -window "$console" "$out/console-window.png"
+import -frame -window "$console" "$out/console-window.png"
 xdotool windowfocus "$console" key Return
 echo "screenshots written to $out"

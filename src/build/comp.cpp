@@ -2,6 +2,7 @@
 
 #include "build/build_script.h"
 #include "build/clean_up.h"
+#include "build/console_texts.h"
 #include "build/java_names.h"
 #include "build/javac_server.h"
 #include "launcher/shell_and_wait.h"
@@ -94,7 +95,8 @@ BuildResult Comp(const BuildRequest &request, const std::function<AfterRunValues
     const QString script = writeBuildFiles(request, target, setup);
 
     LaunchFailure failure = LaunchFailure::None;
-    const bool ran = ShellAndWait(script, kNormalWindow, 0, &failure);
+    const ConsoleWindow console{consoleTitle(request.fileName)};
+    const bool ran = ShellAndWait(script, kNormalWindow, 0, console, &failure);
 
     BuildOutcome outcome = BuildOutcome::Ran;
     if (!ran)

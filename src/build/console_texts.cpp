@@ -27,6 +27,11 @@ QString runEndedWithoutTime(const QString &status) {
     return QStringLiteral("----------运行结束，退出代码 %1----------").arg(status);
 }
 
+QString consoleTitle(const QString &programName) {
+    const QString name = programName.isEmpty() ? QStringLiteral("Java程序") : programName;
+    return QStringLiteral("运行 %1 — QuillmossJava编译器").arg(name);
+}
+
 QString noAppletViewer() {
     return QStringLiteral("未找到 appletviewer：JDK 11 起不再提供小程序查看器。");
 }

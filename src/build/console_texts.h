@@ -17,6 +17,9 @@ QString runEndedLine(const QString &status, const QString &seconds);
 // The same where the script cannot time the run.
 QString runEndedWithoutTime(const QString &status);
 
+// The console window's title, naming the program that runs in it.
+QString consoleTitle(const QString &programName);
+
 // In place of the run of an applet when no applet viewer is installed.
 QString noAppletViewer();
 

@@ -3,6 +3,9 @@
 namespace qm {
 
 SkinButton::SkinButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent) {
+    // As a toolbar button: reached with Tab, but a click leaves the focus
+    // where the user works, so Ctrl+Z after 保存 still reaches the editor.
+    setFocusPolicy(Qt::TabFocus);
     setCaptionColor(Qt::black);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The push button every window uses: a caption, a caption colour, an enabled
-// state and a click. Its look comes from the skin style sheet.
+// state and a click. Its look comes from the skin style sheet. It takes the
+// keyboard focus by Tab, never by a click.
 
 #include <QColor>
 #include <QPushButton>

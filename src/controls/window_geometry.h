@@ -29,8 +29,9 @@ void placeControls(const Form &form, const TwipsLayout<Control> &layout) {
 
 // Fixes a window's outer size (frame included) to the given twips and places
 // it centred with one third of the free height above it. The frame is only
-// known once the window manager has framed the window, so the client size is
-// corrected again after the window is shown. The client area never gets
+// known once the window manager has framed the window, so size and place
+// are set again then (and once the window shows, for a window without a
+// manager's frame). The client area never gets
 // smaller than `minimumClientTwips`, so a window manager with a thicker
 // frame than the layout allows for cannot clip the lowest controls.
 void sizeAndPlaceWindow(QWidget *window, QSizeF outerTwips, QSizeF minimumClientTwips = {});

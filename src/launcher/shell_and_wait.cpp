@@ -7,8 +7,20 @@
 
 namespace qm {
 
+namespace {
+
+// Consoles waited for right now: each wait runs nested in the one before.
+int openConsoles = 0;
+
+} // namespace
+
 bool ShellAndWait(const QString &CommandLine, int WindowStyle, int WaitSlice,
                   LaunchFailure *failure) {
+    return ShellAndWait(CommandLine, WindowStyle, WaitSlice, ConsoleWindow{}, failure);
+}
+
+bool ShellAndWait(const QString &CommandLine, int WindowStyle, int WaitSlice,
+                  const ConsoleWindow &console, LaunchFailure *failure) {
     // The end of the script wakes the wait; there is nothing to look at in between.
     Q_UNUSED(WaitSlice);
     LaunchFailure ignored = LaunchFailure::None;
@@ -22,7 +34,13 @@ bool ShellAndWait(const QString &CommandLine, int WindowStyle, int WaitSlice,
         why = LaunchFailure::NotStarted;
         return false;
     }
-    return detail::runScriptAndWait(script.absoluteFilePath(), WindowStyle, why);
+    const detail::ConsolePlace place{console.title.isEmpty() ? script.fileName() : console.title,
+                                     openConsoles};
+    const int counted = WindowStyle == kHiddenWindow ? 0 : 1;
+    openConsoles += counted;
+    const bool ran = detail::runScriptAndWait(script.absoluteFilePath(), WindowStyle, place, why);
+    openConsoles -= counted;
+    return ran;
 }
 
 } // namespace qm

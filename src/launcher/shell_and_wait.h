@@ -13,6 +13,12 @@ inline constexpr int kNormalWindow = 1;
 // Why ShellAndWait returned false.
 enum class LaunchFailure { None, NotStarted, NoTerminal };
 
+// What the console window of style 1 shows in its title bar; "" names the
+// script.
+struct ConsoleWindow {
+    QString title;
+};
+
 // WindowStyle 0 runs the script with no window; 1 runs it in a new console
 // (terminal) window. The wait is woken by the script's end, so WaitSlice (the
 // callers pass 0) changes nothing. Returns true once the script has ended and
@@ -20,5 +26,11 @@ enum class LaunchFailure { None, NotStarted, NoTerminal };
 // not be started; always false without a QCoreApplication.
 bool ShellAndWait(const QString &CommandLine, int WindowStyle, int WaitSlice,
                   LaunchFailure *failure = nullptr);
+
+// The same with the console's title given. A console opened while others
+// of the program are still open stands below and right of the last one, so
+// that it does not cover it.
+bool ShellAndWait(const QString &CommandLine, int WindowStyle, int WaitSlice,
+                  const ConsoleWindow &console, LaunchFailure *failure = nullptr);
 
 } // namespace qm

@@ -8,8 +8,17 @@
 
 namespace qm::detail {
 
+// A console's title, and how many of the program's consoles are open below
+// it: each of those moves it kConsoleCascade pixels right and down.
+struct ConsolePlace {
+    QString title;
+    int openBefore = 0;
+};
+inline constexpr int kConsoleCascade = 40;
+
 // Runs an existing script (absolute path) and waits for its end in the
 // application's event loop.
-bool runScriptAndWait(const QString &script, int windowStyle, LaunchFailure &failure);
+bool runScriptAndWait(const QString &script, int windowStyle, const ConsolePlace &place,
+                      LaunchFailure &failure);
 
 } // namespace qm::detail

@@ -7,6 +7,7 @@
 #include "launcher/shell_and_wait_platform.h"
 #include "launcher/terminal.h"
 #include "launcher/wrapper_script.h"
+#include "platform/platform.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -36,9 +37,12 @@ void resetSignals() {
     ::sigprocmask(SIG_SETMASK, &none, nullptr);
 }
 
-std::unique_ptr<QProcess> startProcess(const QString &program, const QStringList &arguments) {
+std::unique_ptr<QProcess> startProcess(const QString &program, const QStringList &arguments,
+                                       const QProcessEnvironment &environment = {}) {
     auto process = std::make_unique<QProcess>();
     process->setProgram(program);
+    if (!environment.isEmpty())
+        process->setProcessEnvironment(environment);
     process->setArguments(arguments);
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     process->setStandardInputFile(QProcess::nullDevice());
@@ -91,8 +95,27 @@ bool runHidden(const QString &script, LaunchFailure &failure) {
     return true;
 }
 
-bool runInTerminal(const QString &script, LaunchFailure &failure) {
-    const Terminal terminal = findTerminal(readTerminalConf(), QFileInfo(script).fileName());
+// Outside a UTF-8 locale a terminal shows the Chinese of its title and of
+// the program's output as bytes of another character set; the script
+// switches to C.UTF-8 then, and so does its terminal.
+QProcessEnvironment terminalEnvironment() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!platform::localeIsUtf8(environment))
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    return environment;
+}
+
+// The first console goes where the terminal puts it; the others cascade from
+// the screen's corner, where the first one stands without a window manager.
+TerminalWindow terminalWindow(const ConsolePlace &place) {
+    if (place.openBefore == 0)
+        return {place.title};
+    const int step = place.openBefore * kConsoleCascade;
+    return {place.title, QPoint(step, step)};
+}
+
+bool runInTerminal(const QString &script, const ConsolePlace &place, LaunchFailure &failure) {
+    const Terminal terminal = findTerminal(readTerminalConf(), terminalWindow(place));
     if (!terminal.isValid()) {
         failure = LaunchFailure::NoTerminal;
         return false;
@@ -106,7 +129,8 @@ bool runInTerminal(const QString &script, LaunchFailure &failure) {
     if (!pipe.isValid() || !writeWrapper(wrapper, runDir.path(), script))
         return false;
     const QStringList line = terminalCommandLine(terminal, {kPosixShell, wrapper});
-    std::unique_ptr<QProcess> process = startProcess(line.first(), line.mid(1));
+    std::unique_ptr<QProcess> process =
+        startProcess(line.first(), line.mid(1), terminalEnvironment());
     if (!process)
         return false;
     RunState outcome = RunState::Running;
@@ -123,10 +147,11 @@ bool runInTerminal(const QString &script, LaunchFailure &failure) {
 
 } // namespace
 
-bool runScriptAndWait(const QString &script, int windowStyle, LaunchFailure &failure) {
+bool runScriptAndWait(const QString &script, int windowStyle, const ConsolePlace &place,
+                      LaunchFailure &failure) {
     if (windowStyle == kHiddenWindow)
         return runHidden(script, failure);
-    return runInTerminal(script, failure);
+    return runInTerminal(script, place, failure);
 }
 
 } // namespace qm::detail

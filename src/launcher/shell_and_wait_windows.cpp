@@ -51,13 +51,21 @@ void waitFor(HANDLE process) {
 
 } // namespace
 
-bool runScriptAndWait(const QString &script, int windowStyle, LaunchFailure &failure) {
+bool runScriptAndWait(const QString &script, int windowStyle, const ConsolePlace &place,
+                      LaunchFailure &failure) {
     // cmd strips the outer pair of quotes and keeps the inner ones.
     std::wstring line =
         L"cmd.exe /d /c \"\"" + QDir::toNativeSeparators(script).toStdWString() + L"\"\"";
+    std::wstring title = place.title.toStdWString();
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.lpTitle = title.data();
+    // The first console goes where the system puts it; the others cascade.
+    if (place.openBefore > 0) {
+        startup.dwFlags |= STARTF_USEPOSITION;
+        startup.dwX = startup.dwY = DWORD(place.openBefore * kConsoleCascade);
+    }
     startup.wShowWindow = windowStyle == kHiddenWindow ? SW_HIDE : SW_SHOWNORMAL;
     // Suspended until it is in the job, so nothing it starts can escape.
     const DWORD flags =

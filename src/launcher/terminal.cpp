@@ -13,30 +13,42 @@ namespace qm {
 
 namespace {
 
-// How one terminal is told to keep a process of its own, to set the title and
-// to run a command. An empty title flag: the terminal has none worth using.
+// How one terminal is told to keep a process of its own, to set the title, to
+// place its window and to run a command. A missing title or geometry flag:
+// the terminal has none worth using. A geometry flag ending in "=" takes its
+// value in the same word.
 struct TerminalFlags {
     const char *name;
     const char *ownProcess;
     const char *title;
+    const char *geometry;
     const char *execute;
 };
 
 // Order matters: the first one installed is used.
 constexpr std::array<TerminalFlags, 12> kTerminals{{
-    {"x-terminal-emulator", nullptr, "-T", "-e"},
-    {"xterm", nullptr, "-T", "-e"},
-    {"konsole", "--separate", nullptr, "-e"},
-    {"gnome-terminal", "--wait", "--title", "--"},
-    {"xfce4-terminal", "--disable-server", "-T", "-x"},
-    {"mate-terminal", "--disable-factory", "-t", "-x"},
-    {"kitty", nullptr, "--title", nullptr},
-    {"alacritty", nullptr, "--title", "-e"},
-    {"urxvt", nullptr, "-title", "-e"},
-    {"lxterminal", "--no-remote", "-t", "-e"},
-    {"tilix", "--new-process", "-t", "-e"},
-    {"foot", nullptr, "--title", nullptr},
+    {"x-terminal-emulator", nullptr, "-T", nullptr, "-e"},
+    {"xterm", nullptr, "-T", "-geometry", "-e"},
+    {"konsole", "--separate", nullptr, nullptr, "-e"},
+    {"gnome-terminal", "--wait", "--title", "--geometry=", "--"},
+    {"xfce4-terminal", "--disable-server", "-T", "--geometry=", "-x"},
+    {"mate-terminal", "--disable-factory", "-t", "--geometry=", "-x"},
+    {"kitty", nullptr, "--title", nullptr, nullptr},
+    {"alacritty", nullptr, "--title", nullptr, "-e"},
+    {"urxvt", nullptr, "-title", "-geometry", "-e"},
+    {"lxterminal", "--no-remote", "-t", nullptr, "-e"},
+    {"tilix", "--new-process", "-t", "--geometry=", "-e"},
+    {"foot", nullptr, "--title", nullptr, nullptr},
 }};
+
+// X geometry of a position alone: "+X+Y".
+QStringList geometryOptions(const char *flag, QPoint at) {
+    const QString position = QStringLiteral("+%1+%2").arg(at.x()).arg(at.y());
+    const QString name = QLatin1String(flag);
+    if (name.endsWith(QLatin1Char('=')))
+        return {name + position};
+    return {name, position};
+}
 
 const TerminalFlags *flagsFor(const QString &name) {
     for (const TerminalFlags &flags : kTerminals) {
@@ -57,17 +69,17 @@ QString findProgram(const QString &name, const QStringList &searchDirs) {
 // Debian's alternative points at the terminal chosen on this system; a
 // wrapper script (GNOME's, lxterm, uxterm) takes the x-terminal-emulator
 // options, a terminal we know takes its own.
-Terminal resolvedAlternative(const QString &path, const QString &title) {
+Terminal resolvedAlternative(const QString &path, const TerminalWindow &window) {
     const QString target = QFileInfo(path).canonicalFilePath();
     const QString name = QFileInfo(target).fileName();
     const bool known = name != QLatin1String("x-terminal-emulator") &&
                        knownTerminalNames().contains(name) && !target.isEmpty();
     if (known)
-        return {target, terminalOptions(name, title)};
+        return {target, terminalOptions(name, window)};
     // Debian's xterm wrappers hand every option on to xterm.
     if (name == QLatin1String("lxterm") || name == QLatin1String("uxterm"))
-        return {path, terminalOptions(QStringLiteral("xterm"), title)};
-    return {path, terminalOptions(QStringLiteral("x-terminal-emulator"), title)};
+        return {path, terminalOptions(QStringLiteral("xterm"), window)};
+    return {path, terminalOptions(QStringLiteral("x-terminal-emulator"), window)};
 }
 
 } // namespace
@@ -79,7 +91,7 @@ QStringList knownTerminalNames() {
     return names;
 }
 
-QStringList terminalOptions(const QString &name, const QString &title) {
+QStringList terminalOptions(const QString &name, const TerminalWindow &window) {
     const TerminalFlags *flags = flagsFor(name);
     QStringList options;
     // xterm's default bitmap font has no Chinese glyphs, so it draws with
@@ -94,7 +106,9 @@ QStringList terminalOptions(const QString &name, const QString &title) {
     if (flags->ownProcess)
         options << QLatin1String(flags->ownProcess);
     if (flags->title)
-        options << QLatin1String(flags->title) << title;
+        options << QLatin1String(flags->title) << window.title;
+    if (flags->geometry && window.position)
+        options << geometryOptions(flags->geometry, *window.position);
     if (flags->execute)
         options << QLatin1String(flags->execute);
     return options;
@@ -117,7 +131,7 @@ Terminal configuredTerminal(const QString &confText, const QStringList &searchDi
     return {};
 }
 
-Terminal findTerminal(const QString &confText, const QString &title,
+Terminal findTerminal(const QString &confText, const TerminalWindow &window,
                       const QStringList &searchDirs) {
     if (Terminal configured = configuredTerminal(confText, searchDirs); configured.isValid())
         return configured;
@@ -126,8 +140,8 @@ Terminal findTerminal(const QString &confText, const QString &title,
         if (path.isEmpty())
             continue;
         if (name == QLatin1String("x-terminal-emulator"))
-            return resolvedAlternative(path, title);
-        return {path, terminalOptions(name, title)};
+            return resolvedAlternative(path, window);
+        return {path, terminalOptions(name, window)};
     }
     return {};
 }

@@ -15,6 +15,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace qm {
 
@@ -74,6 +77,49 @@ void buildAppletRow(HelpForm &f, QDialog *window) {
     f.Txt_apwidth = make(new QLineEdit(QString::number(kDefaultApWidth), frame), Txt_apwidth);
 }
 
+// The empty lines between the paragraphs at half a line: the four
+// paragraphs then fit a box a line and a half shorter.
+void narrowEmptyLines(QTextDocument *document, const QFont &font) {
+    QFont small = font;
+    small.setPointSizeF(font.pointSizeF() / 2);
+    QTextCharFormat format;
+    format.setFont(small);
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (block.length() > 1)
+            continue;
+        QTextCursor cursor(block);
+        cursor.setBlockCharFormat(format);
+    }
+}
+
+// The height the text needs in `font` at the box's width.
+double textHeight(const QPlainTextEdit *box, const QFont &font) {
+    QTextDocument document;
+    document.setDefaultFont(font);
+    document.setDocumentMargin(box->document()->documentMargin());
+    document.setPlainText(box->toPlainText());
+    narrowEmptyLines(&document, font);
+    document.setTextWidth(box->contentsRect().width());
+    return document.size().height();
+}
+
+constexpr double kLegiblePixels = 11;
+
+// The help text shows whole without scrolling: its font steps down from the
+// dialog's as far as stays legible. Where even that is too tall (a window
+// height offset does not grow the box), the box joins the Tab order so the
+// keyboard can scroll it.
+void fitHelpText(QPlainTextEdit *box) {
+    QFont font = box->font();
+    const double legible = kLegiblePixels * 72 / qMax(1, box->logicalDpiY());
+    const int room = box->contentsRect().height();
+    while (textHeight(box, font) > room && font.pointSizeF() - 0.25 >= legible)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    box->setFont(font);
+    narrowEmptyLines(box->document(), font);
+    box->setFocusPolicy(textHeight(box, font) > room ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
 void setFocusOrder(const HelpForm &f) {
     QWidget::setTabOrder(f.Chk_class, f.Txt_Height);
     QWidget::setTabOrder(f.Txt_Height, f.Com_option);
@@ -97,6 +143,7 @@ HelpForm buildHelpForm(QDialog *window) {
 
 void placeHelpForm(const HelpForm &form, const HelpLayout &layout) {
     placeControls(form, layout);
+    fitHelpText(form.Text1);
     form.Com_option->raise();
     const int missing = form.Chk_class->sizeHint().height() - form.Chk_class->height();
     if (missing > 0)

@@ -20,6 +20,14 @@ const char *const kStyle = R"(
 QDialog#Frm_help, QGroupBox#Fra_help, QCheckBox#Chk_class, QPlainTextEdit#Text1 {
     background-color: rgb(192, 255, 255);
 }
+QCheckBox#Chk_class {
+    border: 1px solid transparent;
+}
+/* The dialog opens with the focus here: show it from the start, not only
+   after the first Tab. */
+QCheckBox#Chk_class:focus {
+    border: 1px solid #1a5fb4;
+}
 QFrame#Line1, QFrame#Line2, QFrame#Line3 {
     background-color: rgb(255, 192, 128);
     border: none;

@@ -56,6 +56,16 @@ bool directoryTextUsable(const QString &text) {
     return text.startsWith(QLatin1Char('/')) || text.startsWith(QLatin1String("~/"));
 }
 
+QString directoryForThisSystem(const QString &text) {
+    if (kWindows)
+        return text;
+    const bool driveLetter = text.size() >= 2 && text[1] == QLatin1Char(':') &&
+                             text[0].isLetter() && text[0].unicode() < 128;
+    if (driveLetter || text.startsWith(QLatin1Char('\\')))
+        return defaultSourcePath();
+    return text;
+}
+
 QString expandDirectory(const QString &text) {
     if (text.startsWith(QLatin1String("~/")))
         return QDir::homePath() + text.mid(1);

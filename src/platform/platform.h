@@ -26,6 +26,11 @@ QString defaultSourcePath();
 // here, a text holding a drive colon on Windows.
 bool directoryTextUsable(const QString &text);
 
+// A stored directory as this system can use it: a text that names a folder
+// only another system can have (a drive letter or a root backslash, here)
+// becomes the default source directory; any other text stays as it is.
+QString directoryForThisSystem(const QString &text);
+
 // The directory a text names: a leading "~/" is the home directory, an
 // absolute path stays as it is, and anything else is taken below the home
 // directory, never below whatever the working directory happens to be.

@@ -41,6 +41,9 @@ struct ProgramState {
     QString programDir; // where MySet.ini lives
     Settings settings;
     RunValues run;
+    // MySet.ini named a folder of another system, and Path holds the
+    // default directory in its place until it is stored.
+    bool pathMapped = false;
 };
 
 } // namespace qm

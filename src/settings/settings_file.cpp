@@ -145,6 +145,9 @@ ValidatedSettings validateSettingsText(const QString &SetText) {
         rewrite = true;
         s.Path = platform::defaultSourcePath();
     }
+    const QString usable = platform::directoryForThisSystem(s.Path);
+    out.pathMapped = usable != s.Path;
+    s.Path = usable;
     return out;
 }
 
@@ -155,7 +158,7 @@ SettingsLoad loadSettings(const QString &programDir) {
     const ValidatedSettings valid = validateSettingsText(read.SetText);
     if (valid.rewrite)
         WriteSettings(programDir, valid.settings);
-    return {valid.settings, false, valid.rewrite};
+    return {valid.settings, false, valid.rewrite, valid.pathMapped};
 }
 
 void storeDirectory(const QString &programDir, Settings &settings, const QString &fieldText) {

@@ -52,15 +52,20 @@ QString settingsText(QByteArrayView bytes);
 
 struct ValidatedSettings {
     Settings settings;
-    bool rewrite = false; // a value was missing or invalid
+    bool rewrite = false;    // a value was missing or invalid
+    bool pathMapped = false; // Path named a folder of another system (see below)
 };
 // Validation of a read file's text: each key falls back to its default alone.
+// A Path that only another system can have (a file copied from Windows) is
+// taken as the default directory, and the file keeps it until a setting is
+// stored.
 ValidatedSettings validateSettingsText(const QString &SetText);
 
 struct SettingsLoad {
     Settings settings;
     bool defaulted = false;
     bool rewritten = false;
+    bool pathMapped = false;
 };
 // ReadSet, then validation with a single rewrite when anything was corrected.
 SettingsLoad loadSettings(const QString &programDir);

@@ -6,8 +6,11 @@
 
 namespace qm {
 
-Settings initialiseSettings(const QString &programDir) {
-    Settings settings = loadSettings(programDir).settings;
+Settings initialiseSettings(const QString &programDir, bool *pathMapped) {
+    const SettingsLoad load = loadSettings(programDir);
+    Settings settings = load.settings;
+    if (pathMapped)
+        *pathMapped = load.pathMapped;
     if (settings.First == 0) {
         settings.First = 1;
         WriteSettings(programDir, settings);

@@ -11,8 +11,9 @@ namespace qm {
 
 // Loads MySet.ini (reading, validating, rewriting as needed). On a first
 // start, when First is 0, marks the step done (First = 1) and stores it;
-// there is nothing to register on this platform.
-Settings initialiseSettings(const QString &programDir);
+// there is nothing to register on this platform. `pathMapped`, when given,
+// says whether the stored Path was one of another system (loadSettings).
+Settings initialiseSettings(const QString &programDir, bool *pathMapped = nullptr);
 
 // The file to open at start from the program's arguments (the program's own
 // name first, Qt's options already taken out): the first argument that is

@@ -26,7 +26,7 @@ int Main(int argc, char *argv[]) {
     ensureSkinFile(state.programDir);
     app.setStyleSheet(readSkin(state.programDir));
 
-    state.settings = initialiseSettings(state.programDir);
+    state.settings = initialiseSettings(state.programDir, &state.pathMapped);
     Frm_java window(state);
     window.showAtStart();
     if (const auto file = fileArgument(QCoreApplication::arguments()))

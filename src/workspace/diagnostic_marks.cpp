@@ -1,5 +1,7 @@
 #include "workspace/diagnostic_marks.h"
 
+#include "workspace/editor_setup.h"
+
 #include <QMap>
 #include <Qsci/qsciscintilla.h>
 #include <Qsci/qscistyle.h>
@@ -12,7 +14,6 @@ namespace {
 using build::Diagnostic;
 using build::Severity;
 
-constexpr int kMarkMargin = 1;
 const QColor kErrorColor(220, 40, 40);
 const QColor kWarningColor(230, 150, 0);
 
@@ -38,7 +39,6 @@ DiagnosticMarks::DiagnosticMarks(QsciScintilla *sourceEditor)
     editor->setMarkerForegroundColor(kWarningColor.darker(150), warningMark);
     editor->setMarginType(kMarkMargin, QsciScintilla::SymbolMargin);
     editor->setMarginMarkerMask(kMarkMargin, (1 << errorMark) | (1 << warningMark));
-    editor->setMarginWidth(kMarkMargin, editor->fontMetrics().height());
     squiggle = editor->indicatorDefine(QsciScintilla::SquiggleIndicator);
     editor->setIndicatorForegroundColor(kErrorColor, squiggle);
     editor->setAnnotationDisplay(QsciScintilla::AnnotationIndented);

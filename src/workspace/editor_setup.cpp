@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <Qsci/qscilexer.h>
 #include <Qsci/qsciscintilla.h>
 
 namespace qm {
@@ -9,7 +10,6 @@ namespace qm {
 namespace {
 
 constexpr int kIndent = 4;
-constexpr int kNumberMargin = 0;
 
 // The next (or previous) control that Tab would reach, wrapping round.
 QWidget *focusNeighbour(QWidget *from, bool forward) {
@@ -98,10 +98,21 @@ protected:
     }
 };
 
-// Room for the longest line number and a digit to spare, in the zoomed font.
-void fitNumberMargin(QsciScintilla *editor) {
-    const int digits = qMax(4, int(QString::number(editor->lines()).size()) + 1);
-    editor->setMarginWidth(kNumberMargin, QString(digits, u'0'));
+int numberWidth(QsciScintilla *editor, const QString &text) {
+    const QByteArray bytes = text.toUtf8();
+    return int(editor->SendScintilla(QsciScintilla::SCI_TEXTWIDTH, QsciScintilla::STYLE_LINENUMBER,
+                                     bytes.constData()));
+}
+
+// Every column the margins take is one the text lacks in a window of fixed
+// size: the numbers get room for the line count (two digits at least, so
+// the text does not shift at the tenth line) and half a digit on each side,
+// javac's marks a digit's width, all in the zoomed font.
+void fitMargins(QsciScintilla *editor) {
+    const int digits = qMax(2, int(QString::number(editor->lines()).size()));
+    const int digit = numberWidth(editor, QStringLiteral("9"));
+    editor->setMarginWidth(kNumberMargin, numberWidth(editor, QString(digits, u'9')) + digit);
+    editor->setMarginWidth(kMarkMargin, digit + 1);
 }
 
 } // namespace
@@ -119,11 +130,24 @@ void setUpEditing(QsciScintilla *editor) {
     editor->setCaretLineVisible(true);
     editor->setCaretLineBackgroundColor(QColor(240, 246, 255));
     editor->installEventFilter(new EditorKeys(editor));
-    fitNumberMargin(editor);
+    editor->setMarginType(kNumberMargin, QsciScintilla::NumberMargin);
+    editor->setMarginLineNumbers(kNumberMargin, true);
+    fitMargins(editor);
     QObject::connect(editor, &QsciScintilla::linesChanged, editor,
-                     [editor] { fitNumberMargin(editor); });
-    QObject::connect(editor, &QsciScintilla::SCN_ZOOM, editor,
-                     [editor] { fitNumberMargin(editor); });
+                     [editor] { fitMargins(editor); });
+    QObject::connect(editor, &QsciScintilla::SCN_ZOOM, editor, [editor] { fitMargins(editor); });
+}
+
+void setEditorFont(QsciScintilla *editor, const QFont &font) {
+    if (QsciLexer *lexer = editor->lexer()) {
+        lexer->setDefaultFont(font);
+        lexer->setFont(font); // every style; the editor follows the lexer's signal
+    }
+    // QsciScintilla's own setFont does nothing once there is a lexer; the
+    // widget's font is what the annotations take (DiagnosticMarks).
+    static_cast<QWidget *>(editor)->setFont(font);
+    editor->setMarginsFont(font);
+    fitMargins(editor);
 }
 
 void showTextStart(QsciScintilla *editor) {

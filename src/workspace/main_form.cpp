@@ -27,6 +27,25 @@ QFont fixedFont(double scale = 1) {
     return font;
 }
 
+// The editor's text at the layout's design size: 9 pt, 12 pixels at 96 dpi,
+// in a face whose cells are 7 to 8 pixels wide there, so the editor's fixed
+// width holds a whole line of a textbook program beside the margins. It
+// shrinks with the layout as the fields do, but never below what stays
+// legible.
+constexpr double kEditorPoints = 9;
+constexpr double kLegibleEditorPixels = 11;
+
+QFont editorFont(double scale, double dpi) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // The system's monospace may be a CJK face with wide Latin cells; its
+    // Chinese still stands in for the characters the first face lacks.
+    font.setFamilies({QStringLiteral("DejaVu Sans Mono"), font.family()});
+    font.setStyleHint(QFont::Monospace);
+    const double legible = kLegibleEditorPixels * 72 / (dpi > 0 ? dpi : 96);
+    font.setPointSizeF(qMax(kEditorPoints * scale, legible));
+    return font;
+}
+
 QFont labelFont() {
     QFont font;
     font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"),
@@ -77,18 +96,12 @@ QGroupBox *frame(QWidget *parent, MainControl c, const QString &caption) {
 QsciScintilla *editor(QWidget *parent) {
     auto *e = named(new QsciScintilla(parent), controlName(MainControl::Txt_edit));
     e->setUtf8(true);
-    auto *lexer = new QsciLexerJava(e);
-    lexer->setFont(fixedFont());
-    lexer->setDefaultFont(fixedFont());
-    e->setLexer(lexer);
-    e->setFont(fixedFont());
-    e->setMarginType(0, QsciScintilla::NumberMargin);
-    e->setMarginLineNumbers(0, true);
-    e->setMarginsFont(fixedFont());
+    e->setLexer(new QsciLexerJava(e));
     e->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     e->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     e->setWrapMode(QsciScintilla::WrapNone);
     setUpEditing(e);
+    setEditorFont(e, editorFont(1, e->logicalDpiY()));
     return e;
 }
 
@@ -122,6 +135,7 @@ void setFocusOrder(const MainForm &f) {
 void fitFontsToLayout(const MainForm &f, double scale) {
     for (QLineEdit *field : {f.Txt_table, f.Txt_file, f.Txt_backname})
         field->setFont(fixedFont(scale));
+    setEditorFont(f.Txt_edit, editorFont(scale, f.Txt_edit->logicalDpiY()));
 }
 
 QM_DEFINE_FORM_LOOKUP(MainForm, MainControl, QM_MAIN_CONTROLS)

@@ -24,11 +24,11 @@ struct MainForm {
 // Creates every control as a child of `window` and sets the focus order.
 MainForm buildMainForm(QWidget *window);
 
-// The fonts of the fields the layout stretches with the screen (目录, 文件
-// and the suffix) at `scale` times their design size, so their texts keep
-// the room they have in the design when the layout shrinks them. Buttons and
-// labels keep their size in twips and so their fonts; the editor's text
-// keeps the system's size.
+// The fonts of the controls the layout stretches with the screen (the
+// editor, 目录, 文件 and the suffix) at `scale` times their design size, so
+// their texts keep the room they have in the design when the layout shrinks
+// them; the editor's never below a legible size. Buttons and labels keep
+// their size in twips and so their fonts.
 void fitFontsToLayout(const MainForm &form, double scale);
 
 } // namespace qm

@@ -65,6 +65,32 @@ void compactButtonRow(MainLayout &l) {
     setWidth(l[Txt_file], l[Txt_backname].left() - l[Txt_file].left());
 }
 
+// Where the stretched file row no longer fits its frame (a screen of fewer
+// twips than 800 x 600 at 96 dpi has: a larger system font, 640 x 480, a
+// netbook), the suffix would cover the 文件 label and the field lie under the
+// buttons. Then the buttons take their narrow widths at the row's right end,
+// as on an 800 x 600 screen, and the field and the suffix share what is left.
+constexpr double kRowGap = 30;
+constexpr double kNarrowButton = 435;
+constexpr double kSuffixWidth = 705;
+
+void packFileRow(MainLayout &l) {
+    if (l[Txt_backname].left() >= l[Txt_file].left() + kSuffixWidth)
+        return;
+    double right = l[Txt_table].right();
+    for (const MainControl c : {Cmd_end, Cmd_help, Cmd_set, Cmd_open}) {
+        if (c != Cmd_set)
+            setWidth(l[c], kNarrowButton);
+        l[c].moveLeft(right - l[c].width());
+        right = l[c].left() - kRowGap;
+    }
+    const double room = std::max(0.0, right - l[Txt_file].left());
+    const double suffix = std::min(kSuffixWidth, room / 2);
+    setWidth(l[Txt_backname], suffix);
+    l[Txt_backname].moveLeft(right - suffix);
+    setWidth(l[Txt_file], room - suffix);
+}
+
 } // namespace
 
 MainLayout designLayout() {
@@ -112,6 +138,7 @@ MainLayout ResizeInit(QSizeF screenTwips, int Mode) {
     // Exact on purpose: 800 x 600 pixels at 15 twips per pixel and nothing else.
     if (screenTwips.width() == kSmallScreenWidth && screenTwips.height() == kSmallScreenHeight)
         compactButtonRow(l);
+    packFileRow(l);
     setWindowHeight(l, l.window.height() + Mode);
     return l;
 }

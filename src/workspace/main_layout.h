@@ -29,8 +29,9 @@ MainLayout designLayout();
 
 // The main window scaled to the screen's height at its reference aspect ratio,
 // the editor and the settings row stretched by the difference, the button row
-// compacted on an 800 x 600 screen of 15 twips per pixel, and `Mode` added to
-// the height last. A width or height that would turn negative keeps its
+// compacted on an 800 x 600 screen of 15 twips per pixel (and packed the same
+// way on any screen where the file row would not fit its frame otherwise),
+// and `Mode` added to the height last. A width or height that would turn negative keeps its
 // previous value, and the remaining steps still apply.
 MainLayout ResizeInit(QSizeF screenTwips, int Mode);
 

@@ -70,8 +70,10 @@ Frm_java::Frm_java(ProgramState &programState, MainWindowServices given, QWidget
         services.prompter = ownPrompter.get();
     }
     if (!services.chooser) {
-        ownChooser = std::make_unique<DialogOpenFileChooser>(
-            [this] { return openDialogStart(mainForm.Txt_table->text(), state.settings.Path); });
+        ownChooser = std::make_unique<DialogOpenFileChooser>([this] {
+            return openDialogStart(sourceKeeper->lastOpenedFolder(), mainForm.Txt_table->text(),
+                                   state.settings.Path);
+        });
         services.chooser = ownChooser.get();
     }
     if (!services.openUrl)
@@ -149,7 +151,8 @@ bool Frm_java::fileDragged(QDropEvent *event) {
 
 void Frm_java::load() {
     mainForm.Txt_table->setText(state.settings.Path);
-    mainForm.Cmd_set->setEnabled(false);
+    // A folder of another system was shown as the default one: offer to store it.
+    mainForm.Cmd_set->setEnabled(state.pathMapped);
     workspaceState.Saved = true;
     workspaceState.DirInvalid = false;
     state.run = RunValues{};
@@ -191,6 +194,7 @@ void Frm_java::directoryChanged() {
 
 void Frm_java::saveSettingsClicked() {
     qm::storeDirectory(state.programDir, state.settings, mainForm.Txt_table->text());
+    state.pathMapped = false;
     mainForm.Cmd_set->setEnabled(false);
 }
 

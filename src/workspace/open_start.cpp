@@ -7,8 +7,9 @@
 
 namespace qm {
 
-QString openDialogStart(const QString &directoryField, const QString &Path) {
-    for (const QString &candidate : {directoryField, Path}) {
+QString openDialogStart(const QString &lastFolder, const QString &directoryField,
+                        const QString &Path) {
+    for (const QString &candidate : {lastFolder, directoryField, Path}) {
         if (candidate.trimmed().isEmpty())
             continue;
         const QFileInfo info(platform::expandDirectory(candidate));

@@ -5,7 +5,9 @@
 
 namespace qm {
 
-// The directory of 目录 when it exists, else that of Path, else home.
-QString openDialogStart(const QString &directoryField, const QString &Path);
+// The folder a source was last opened from when it still exists, else the
+// directory of 目录, else that of Path, else home.
+QString openDialogStart(const QString &lastFolder, const QString &directoryField,
+                        const QString &Path);
 
 } // namespace qm

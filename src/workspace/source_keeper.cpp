@@ -12,6 +12,7 @@
 #include "workspace/workspace_state.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTimer>
 #include <Qsci/qsciscintilla.h>
@@ -19,7 +20,7 @@
 namespace qm {
 
 namespace {
-const QString kJavaFilter = QStringLiteral("Java源文件 (*.java)");
+const QString kJavaFilter = QStringLiteral("Java源文件(*.java)");
 const QString kConfirmTitle = QStringLiteral("保存确认");
 } // namespace
 
@@ -102,6 +103,7 @@ void SourceKeeper::loadFile(const QString &path) {
     loadEditorText(form.Txt_edit, decodeSource(bytes));
     showTextStart(form.Txt_edit);
     state.Saved = true;
+    openedFolder = QFileInfo(path).absolutePath();
 }
 
 bool SourceKeeper::mayLeave() {

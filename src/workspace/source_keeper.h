@@ -31,6 +31,9 @@ public:
     // Whether the window may go: asks "保存确认" when there are unsaved changes.
     bool mayLeave();
 
+    // The folder of the last file opened, by any way in; "" before the first.
+    const QString &lastOpenedFolder() const { return openedFolder; }
+
 private:
     void saveFailed();
     void cutTrailingText(qsizetype keptBytes, const QString &name);
@@ -42,6 +45,7 @@ private:
     WorkspaceState &state;
     Prompter &prompter;
     OpenFileChooser &chooser;
+    QString openedFolder;
 };
 
 } // namespace qm

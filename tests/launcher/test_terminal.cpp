@@ -21,25 +21,35 @@ private:
 private slots:
     void options_data() {
         QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("placed");
         QTest::addColumn<QStringList>("expected");
-        const QString t = QStringLiteral("Tamsorley.sh");
+        const QString t = QStringLiteral("运行 Hello — QuillmossJava编译器");
+        const QStringList xtermFonts{
+            "-fa", "Monospace:lang=en", "-fd", "Monospace:lang=zh-cn", "-fs", "11"};
         QTest::newRow("xterm: Latin cells, Chinese wide characters")
-            << "xterm"
-            << QStringList{
-                   "-fa", "Monospace:lang=en", "-fd", "Monospace:lang=zh-cn", "-fs", "11", "-T", t,
-                   "-e"};
-        QTest::newRow("konsole") << "konsole" << QStringList{"--separate", "-e"};
+            << "xterm" << false << xtermFonts + QStringList{"-T", t, "-e"};
+        QTest::newRow("xterm placed")
+            << "xterm" << true << xtermFonts + QStringList{"-T", t, "-geometry", "+40+80", "-e"};
+        QTest::newRow("konsole") << "konsole" << false << QStringList{"--separate", "-e"};
+        QTest::newRow("konsole cannot be placed")
+            << "konsole" << true << QStringList{"--separate", "-e"};
         QTest::newRow("gnome: waits, title before --")
-            << "gnome-terminal" << QStringList{"--wait", "--title", t, "--"};
-        QTest::newRow("kitty: plain command") << "kitty" << QStringList{"--title", t};
-        QTest::newRow("unknown: x-terminal-emulator options")
-            << "some-term" << QStringList{"-T", t, "-e"};
+            << "gnome-terminal" << false << QStringList{"--wait", "--title", t, "--"};
+        QTest::newRow("gnome placed: one word")
+            << "gnome-terminal" << true
+            << QStringList{"--wait", "--title", t, "--geometry=+40+80", "--"};
+        QTest::newRow("kitty: plain command") << "kitty" << false << QStringList{"--title", t};
+        QTest::newRow("unknown: x-terminal-emulator options, never placed")
+            << "some-term" << true << QStringList{"-T", t, "-e"};
     }
 
     void options() {
         QFETCH(QString, name);
+        QFETCH(bool, placed);
         QFETCH(QStringList, expected);
-        QCOMPARE(terminalOptions(name, QStringLiteral("Tamsorley.sh")), expected);
+        const QString title = QStringLiteral("运行 Hello — QuillmossJava编译器");
+        const TerminalWindow window = placed ? TerminalWindow(title, QPoint(40, 80)) : title;
+        QCOMPARE(terminalOptions(name, window), expected);
     }
 
     void detectionOrder_data() {
@@ -138,7 +148,8 @@ private slots:
     }
 
     void commandFollowsOptions() {
-        const Terminal xterm{QStringLiteral("/usr/bin/xterm"), terminalOptions("xterm", "a b.sh")};
+        const Terminal xterm{QStringLiteral("/usr/bin/xterm"),
+                             terminalOptions("xterm", QStringLiteral("a b.sh"))};
         QCOMPARE(terminalCommandLine(xterm, {"/bin/sh", "/run/x/run.sh"}),
                  (QStringList{"/usr/bin/xterm", "-fa", "Monospace:lang=en", "-fd",
                               "Monospace:lang=zh-cn", "-fs", "11", "-T", "a b.sh", "-e", "/bin/sh",

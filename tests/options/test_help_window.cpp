@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
@@ -391,6 +392,11 @@ private slots:
                            "打开：打开一个已存在的Java文件，系统自动载入代码到编辑区。\n");
         QCOMPARE(text->toPlainText(), expected);
         QVERIFY(text->isReadOnly());
+        // All four paragraphs show: nothing is left for a scroll bar that
+        // only the mouse could reach.
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(text->verticalScrollBar()->maximum(), 0);
         QVERIFY(!(text->focusPolicy() & Qt::TabFocus));
     }
 

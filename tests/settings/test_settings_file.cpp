@@ -206,7 +206,7 @@ private slots:
     // A file written by the Windows program on a Chinese system is GBK.
     void gbkFileIsReadAndRewrittenAsUtf8() {
         QTemporaryDir dir;
-        const QString path = QStringLiteral("D:\\我的 Java程序");
+        const QString path = QStringLiteral("/home/学生/我的 Java程序");
         QStringEncoder gbk("GB18030");
         const QByteArray windows =
             gbk(QStringLiteral("[First+]1[First-]\r\n[Mode+]600[Mode-]\r\n[Class+]1[Class-]\r\n"
@@ -218,6 +218,40 @@ private slots:
         QVERIFY(loaded.rewritten); // Mode 600 is out of range
         QCOMPARE(readRaw(dir.path()), fileOf("1", "0", "1", path));
         QCOMPARE(loadSettings(dir.path()).settings, loaded.settings);
+    }
+
+    // A file copied from Windows names a drive this system cannot have: the
+    // default directory stands in for it, and the file keeps the old text
+    // until something is stored (here: a rewrite for an invalid Mode).
+    void pathOfAnotherSystemIsTheDefaultDirectory_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("mapped");
+        QTest::newRow("drive and backslash") << "D:\\MyJava" << true;
+        QTest::newRow("drive, lower case, slashes") << "c:/Users/学生/java" << true;
+        QTest::newRow("drive alone") << "E:" << true;
+        QTest::newRow("network share") << "\\\\server\\java" << true;
+        QTest::newRow("absolute here") << "/home/me/D:x" << false;
+        QTest::newRow("relative here") << "MyJava" << false;
+        QTest::newRow("colon later") << "ab:c" << false;
+    }
+
+    void pathOfAnotherSystemIsTheDefaultDirectory() {
+        QFETCH(QString, stored);
+        QFETCH(bool, mapped);
+        if (platform::scriptKind() == platform::ScriptKind::Batch)
+            QSKIP("drive letters are this system's own");
+        QTemporaryDir dir;
+        const QByteArray file = fileOf("1", "0", "0", stored);
+        writeRaw(dir.path(), file);
+        const SettingsLoad loaded = loadSettings(dir.path());
+        QCOMPARE(loaded.pathMapped, mapped);
+        QCOMPARE(loaded.settings.Path, mapped ? platform::defaultSourcePath() : stored);
+        QVERIFY(!loaded.rewritten);
+        QCOMPARE(readRaw(dir.path()), file);
+
+        writeRaw(dir.path(), fileOf("1", "900", "0", stored));
+        QCOMPARE(loadSettings(dir.path()).settings.Path, loaded.settings.Path);
+        QCOMPARE(readRaw(dir.path()), fileOf("1", "0", "0", loaded.settings.Path));
     }
 
     void readOnlyFileOrFolderIsStillWritten_data() {

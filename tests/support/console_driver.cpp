@@ -12,7 +12,7 @@ constexpr qint64 kGiveUpMs = 90000;
 } // namespace
 
 QStringList consoleWindows() {
-    const QByteArray out = xdotool({"search", "--name", "^Tamsorley\\.sh$"});
+    const QByteArray out = xdotool({"search", "--name", "^运行 .* — QuillmossJava编译器$"});
     return QString::fromLatin1(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 

@@ -64,5 +64,6 @@ private:
     QElapsedTimer sinceRun;
 };
 
-// Console windows on the display, oldest first.
+// The build's console windows on the display (titled after the program they
+// run), oldest first.
 QStringList consoleWindows();

@@ -17,11 +17,15 @@ namespace qm::testing {
 struct WindowSession {
     enum class Start { Shown, Loaded };
 
-    explicit WindowSession(const QString &storedPath, Start start = Start::Shown) {
+    // The window lays itself out for `screen`, the primary one when null.
+    explicit WindowSession(const QString &storedPath, Start start = Start::Shown,
+                           QScreen *screen = nullptr) {
         state.programDir = programDir.path();
         WriteSettings(programDir.path(), Settings{1, 0, 0, storedPath});
-        state.settings = initialiseSettings(programDir.path());
+        state.settings = initialiseSettings(programDir.path(), &state.pathMapped);
         window = std::make_unique<Frm_java>(state, MainWindowServices{&prompter, &chooser, {}});
+        if (screen)
+            window->setScreen(screen);
         if (start == Start::Shown)
             window->showAtStart();
         else

@@ -15,7 +15,9 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QTimer>
 #include <Qsci/qsciscintilla.h>
 #include <QtTest>
 
@@ -277,28 +279,112 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), s.editor());
     }
 
+    // Buttons are reached with Tab, as toolbar buttons are, but a click
+    // leaves the keyboard focus in the editor: Ctrl+Z right after 保存 takes
+    // the save's cut back.
+    void aClickLeavesTheFocusInTheEditor_data() {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("保存") << "Cmd_save";
+        QTest::newRow("编译+运行 (no terminal: a message)") << "Cmd_byyx";
+        QTest::newRow("打开 (cancelled)") << "Cmd_open";
+    }
+
+    void aClickLeavesTheFocusInTheEditor() {
+        QFETCH(QString, button);
+        EnvironmentGuard env;
+        env.set("PATH", home.filePath("no-bin"));
+        Shown s;
+        s.f().Txt_table->setText(home.filePath("src"));
+        const QString text = QStringLiteral("public class Hello {\n}\n// a note after the class\n");
+        s.editor()->setText(text);
+        s.editor()->setFocus();
+        s.editor()->setCursorPosition(3, 0);
+        QTest::keyClicks(s.editor(), "x");
+        s.prompter.answers = {Answer::Cancel};
+        QTest::mouseClick(s.window->findChild<SkinButton *>(button), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), s.editor());
+        // The last edit undone: the save's cut, or else the typed letter.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(s.editor()->text(), button == "Cmd_save" ? text + "x" : text);
+
+        QTest::keyClick(s.editor(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), s.f().Cmd_save);
+    }
+
     void openDialogStart_data() {
+        QTest::addColumn<QString>("last");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("expected");
-        const QString a = home.filePath("a"), b = home.filePath("b");
-        QDir().mkpath(a);
-        QDir().mkpath(b);
-        QTest::newRow("the directory field") << a << b << a;
-        QTest::newRow("the field from home") << "~/a" << b << a;
-        QTest::newRow("field missing: Path") << home.filePath("none") << b << b;
-        QTest::newRow("both missing: home") << "" << home.filePath("none") << home.path();
-        QTest::newRow("a relative text lies below home") << "a"
+        const QString a = home.filePath("a"), b = home.filePath("b"), c = home.filePath("c");
+        for (const QString &dir : {a, b, c})
+            QDir().mkpath(dir);
+        const QString none = home.filePath("none");
+        QTest::newRow("the last folder opened from") << c << a << b << c;
+        QTest::newRow("last folder gone: the field") << none << a << b << a;
+        QTest::newRow("the directory field") << "" << a << b << a;
+        QTest::newRow("the field from home") << ""
+                                             << "~/a" << b << a;
+        QTest::newRow("field missing: Path") << "" << none << b << b;
+        QTest::newRow("all missing: home") << none << "" << none << home.path();
+        QTest::newRow("a relative text lies below home") << ""
+                                                         << "a"
                                                          << "b" << a;
-        QTest::newRow("relative texts, missing: home") << "x"
+        QTest::newRow("relative texts, missing: home") << ""
+                                                       << "x"
                                                        << "y" << home.path();
     }
 
     void openDialogStart() {
+        QFETCH(QString, last);
         QFETCH(QString, field);
         QFETCH(QString, path);
         QFETCH(QString, expected);
-        QCOMPARE(QDir(qm::openDialogStart(field, path)), QDir(expected));
+        QCOMPARE(QDir(qm::openDialogStart(last, field, path)), QDir(expected));
+    }
+
+    // The real open dialog: it starts in 目录, then where the last file came from.
+    void openDialogStartsInTheLastFolder() {
+        const QString source = home.filePath("src"), other = home.filePath("other");
+        QVERIFY(QDir().mkpath(source) && QDir().mkpath(other));
+        const QString chosen = other + "/Other.java";
+        QVERIFY(writeBytes(chosen, "public class Other {}\n"));
+        ProgramState state;
+        QTemporaryDir programDir;
+        state.programDir = programDir.path();
+        state.settings = Settings{1, 0, 0, source};
+        FakePrompter prompter;
+        Frm_java window(state, MainWindowServices{&prompter, nullptr, {}});
+        window.showAtStart();
+        QStringList startedIn;
+        QTimer answering;
+        QString answer;
+        connect(&answering, &QTimer::timeout, this, [&] {
+            auto *dialog = window.findChild<QFileDialog *>();
+            if (!dialog || !dialog->isVisible())
+                return;
+            answering.stop();
+            startedIn << dialog->directory().absolutePath();
+            if (answer.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            // Typed into the name field, as a learner would.
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->setText(answer);
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        const auto open = [&](const QString &file) {
+            answer = file;
+            answering.start(20);
+            window.form().Cmd_open->click();
+            answering.stop();
+        };
+        open(chosen);
+        QCOMPARE(window.form().Txt_file->text(), QStringLiteral("Other"));
+        open(QString());
+        QCOMPARE(startedIn, (QStringList{source, other}));
     }
 
     void openShowsTheStartOfTheText() {

@@ -71,8 +71,9 @@ private slots:
                                   << QSizeF(5886.7, 6237) << 7242.0 << 5391.7 << 615.0;
         QTest::newRow("800x600") << pixels(800, 600) << QSizeF(4946.7, 8050) << QSizeF(4501.7, 4305)
                                  << 5310.0 << 4186.7 << 435.0;
+        // The stretched row would not fit: its buttons stand packed at its right end.
         QTest::newRow("800x600 at 12 twips") << pixels(800, 600, 12) << QSizeF(3957.3, 5520)
-                                             << QSizeF(3512.3, 2925) << 3930.0 << 3017.3 << 615.0;
+                                             << QSizeF(3512.3, 2925) << 3930.0 << 3197.3 << 435.0;
     }
 
     void screens() {
@@ -123,22 +124,56 @@ private slots:
     void smallScreenNeedsBothSidesAtFifteenTwips_data() {
         QTest::addColumn<QSizeF>("screen");
         QTest::addColumn<bool>("compacted");
-        QTest::newRow("800x600 at 15") << pixels(800, 600) << true;
-        QTest::newRow("800x600 at 12") << pixels(800, 600, 12) << false;
-        QTest::newRow("800x600 at 20") << pixels(800, 600, 20) << false;
-        QTest::newRow("1066x600 at 15") << pixels(1066, 600) << false;
-        QTest::newRow("800x640 at 15") << pixels(800, 640) << false;
-        QTest::newRow("one twip off") << QSizeF(12000, 9000.5) << false;
+        QTest::addColumn<bool>("narrowButtons");
+        QTest::newRow("800x600 at 15") << pixels(800, 600) << true << true;
+        QTest::newRow("800x600 at 12") << pixels(800, 600, 12) << false << true;
+        QTest::newRow("800x600 at 20") << pixels(800, 600, 20) << false << false;
+        QTest::newRow("1066x600 at 15") << pixels(1066, 600) << false << true;
+        QTest::newRow("800x640 at 15") << pixels(800, 640) << false << true;
+        QTest::newRow("one twip off") << QSizeF(12000, 9000.5) << false << true;
     }
 
+    // Only 800 x 600 at 15 twips per pixel gets the taller window; any screen
+    // whose file row would not fit gets the narrow buttons.
     void smallScreenNeedsBothSidesAtFifteenTwips() {
         QFETCH(QSizeF, screen);
         QFETCH(bool, compacted);
+        QFETCH(bool, narrowButtons);
         const MainLayout layout = ResizeInit(screen, 0);
         const double scaledHeight = 10350 * screen.height() / 13500;
         QVERIFY(near(layout.window.height(), scaledHeight + (compacted ? 1150 : 0)));
-        QCOMPARE(layout[Cmd_end].width(), compacted ? 435.0 : 615.0);
-        QCOMPARE(layout[Cmd_open].width(), compacted ? 435.0 : 615.0);
+        QCOMPARE(layout[Cmd_end].width(), narrowButtons ? 435.0 : 615.0);
+        QCOMPARE(layout[Cmd_open].width(), narrowButtons ? 435.0 : 615.0);
+    }
+
+    // On every screen a learner may have, at any common system font size,
+    // the file row reads left to right without overlaps inside its frame:
+    // label, a field wide enough for a few letters, ".java", four buttons.
+    void fileRowFitsItsFrame_data() {
+        QTest::addColumn<QSizeF>("screen");
+        QTest::newRow("1440x900") << pixels(1440, 900);
+        QTest::newRow("1366x768") << pixels(1366, 768);
+        QTest::newRow("1024x768") << pixels(1024, 768);
+        QTest::newRow("800x600") << pixels(800, 600);
+        QTest::newRow("1024x600 netbook") << pixels(1024, 600);
+        QTest::newRow("640x480") << pixels(640, 480);
+        QTest::newRow("800x600 at 120 dpi") << pixels(800, 600, 12);
+        QTest::newRow("1440x900 at 144 dpi") << pixels(1440, 900, 10);
+        QTest::newRow("1366x768 at 144 dpi") << pixels(1366, 768, 10);
+    }
+
+    void fileRowFitsItsFrame() {
+        QFETCH(QSizeF, screen);
+        const MainLayout layout = ResizeInit(screen, 0);
+        double previousRight = layout[Lab_file].right();
+        for (const MainControl c : {Txt_file, Txt_backname, Cmd_open, Cmd_set, Cmd_help, Cmd_end}) {
+            const QRectF r = layout[c];
+            // The design lets the suffix overlap the field's frame by a pixel.
+            QVERIFY2(r.left() >= previousRight - 15.05, (controlName(c) + describe(r)).constData());
+            previousRight = r.right();
+        }
+        QVERIFY2(layout[Txt_file].width() >= 400, describe(layout[Txt_file]).constData());
+        QVERIFY(previousRight <= layout[Fra_set].width());
     }
 
     void fontScale_data() {

@@ -1,5 +1,6 @@
 #include "controls/skin_button.h"
 #include "launcher/terminal.h"
+#include "platform/platform.h"
 #include "settings/settings_file.h"
 #include "temporary_home.h"
 #include "test_files.h"
@@ -157,6 +158,23 @@ private slots:
         QVERIFY(!fx.f().Cmd_set->isEnabled());
         QCOMPARE(fx.state.settings.Path, QStringLiteral("/new place"));
         QCOMPARE(loadSettings(fx.programDir.path()).settings.Path, QStringLiteral("/new place"));
+    }
+
+    // MySet.ini copied from Windows: 目录 shows the default directory, which
+    // 保存设置 offers to store, and then stores in place of the drive.
+    void pathOfAnotherSystemIsOfferedForStoring() {
+        if (platform::scriptKind() == platform::ScriptKind::Batch)
+            QSKIP("drive letters are this system's own");
+        TemporaryHome home;
+        Fixture fx(QStringLiteral("D:\\MyJava"));
+        QCOMPARE(fx.f().Txt_table->text(), home.filePath("MyJava"));
+        QVERIFY(!fx.window->workspace().DirInvalid);
+        QVERIFY(fx.f().Cmd_set->isEnabled());
+        QCOMPARE(loadSettings(fx.programDir.path()).settings.Path, home.filePath("MyJava"));
+        fx.f().Cmd_set->click();
+        QVERIFY(!fx.f().Cmd_set->isEnabled());
+        QVERIFY(fileBytes(fx.programDir.filePath("MySet.ini"))
+                    .contains("[Path+]" + home.filePath("MyJava").toUtf8() + "[Path-]"));
     }
 
     void saveCaptionComesBackAfterTimer() {

@@ -10,6 +10,7 @@
 #include "test_files.h"
 #include "window_session.h"
 #include "workspace/main_window.h"
+#include "xdotool.h"
 
 #include <QDir>
 #include <QFile>
@@ -77,6 +78,19 @@ QString genericProgram(const QString &marker) {
                           "    }\n"
                           "}\n")
         .arg(marker);
+}
+
+// Where a window stands: `xdotool getwindowgeometry --shell` says X=... Y=...
+QPoint windowPlace(const QString &window) {
+    QPoint at(-1, -1);
+    const QByteArray shell = xdotool({"getwindowgeometry", "--shell", window});
+    for (const QByteArray &line : shell.split('\n')) {
+        if (line.startsWith("X="))
+            at.setX(line.mid(2).toInt());
+        if (line.startsWith("Y="))
+            at.setY(line.mid(2).toInt());
+    }
+    return at;
 }
 
 int runsRecorded(const QString &marker) {
@@ -177,10 +191,19 @@ private slots:
 
         QStringList returned;
         QStringList outerConsole;
+        QStringList named;
+        QList<QPoint> places;
         bool outerOpenWhenInnerReturned = false;
         const auto nested = [&] {
             outerConsole = consoleWindows();
-            build(s, 2);
+            build(s, 2, [&] {
+                // xdotool reads the title in the display's own encoding.
+                named = QString::fromLatin1(
+                            xdotool({"search", "--name", "^运行 Hello — QuillmossJava编译器$"}))
+                            .split(u'\n', Qt::SkipEmptyParts);
+                for (const QString &console : consoleWindows())
+                    places << windowPlace(console);
+            });
             returned << "inner";
             const QStringList open = consoleWindows();
             outerOpenWhenInnerReturned =
@@ -196,6 +219,13 @@ private slots:
         QVERIFY(timerFiredDuringBuild);
         QCOMPARE(returned, (QStringList{"inner", "outer"}));
         QVERIFY(outerOpenWhenInnerReturned);
+        // Each console is titled after the program; the inner one stands
+        // off the outer one instead of covering it.
+        QCOMPARE(named.size(), 2);
+        QCOMPARE(places.size(), 2);
+        const QPoint offset = places.value(1) - places.value(0);
+        QVERIFY2(offset.x() >= 20 && offset.y() >= 20,
+                 qPrintable(QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y())));
         QTRY_VERIFY_WITH_TIMEOUT(consoleWindows().isEmpty(), 5000);
         QCOMPARE(runsRecorded(marker()), 2);
         QCOMPARE(filesIn(buildDir(kOldDir)), QStringList{"Tamsorley.sh"});
