@@ -46,11 +46,23 @@ JavacServer::JavacServer(QObject *parent) : QObject(parent) {
     connect(&idle, &QTimer::timeout, this, &JavacServer::stop);
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     connect(&process, &QProcess::readyReadStandardOutput, this, &JavacServer::readSaid);
-    connect(&process, &QProcess::finished, this, [this] {
-        if (!ready)
-            failedJdk = jdk; // not asked again for this JDK
-        ready = false;
-    });
+    connect(&process, &QProcess::finished, this, &JavacServer::processEnded);
+    if (QCoreApplication::instance())
+        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
+                &JavacServer::shutDown);
+}
+
+// A running QProcess kills its program when it is destroyed and reports the
+// end: by then the members it would write are gone. So it is stopped first.
+JavacServer::~JavacServer() {
+    disconnect(&process, nullptr, this, nullptr);
+    stop();
+}
+
+void JavacServer::processEnded() {
+    if (!ready)
+        failedJdk = jdk; // not asked again for this JDK
+    ready = false;
 }
 
 WarmJavac JavacServer::address(const JavacSetup &setup) const {
@@ -62,7 +74,7 @@ WarmJavac JavacServer::address(const JavacSetup &setup) const {
 // A CLASSPATH in the environment may name folders relative to the build
 // directory, which this JVM's own directory is not: then javac runs as before.
 void JavacServer::start(const JavacSetup &setup) {
-    if (setup.jdk.isEmpty() || setup.jdk == failedJdk ||
+    if (quitting || setup.jdk.isEmpty() || setup.jdk == failedJdk ||
         platform::scriptKind() != platform::ScriptKind::Posix ||
         qEnvironmentVariableIsSet("CLASSPATH"))
         return;
@@ -93,6 +105,11 @@ void JavacServer::stop() {
         process.waitForFinished(2000);
     }
     directory.reset();
+}
+
+void JavacServer::shutDown() {
+    quitting = true;
+    stop();
 }
 
 bool JavacServer::waitUntilReady(int milliseconds) {

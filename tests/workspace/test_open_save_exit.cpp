@@ -1,7 +1,9 @@
+#include "build/javac_server.h"
 #include "controls/skin_button.h"
 #include "settings/settings_file.h"
 #include "temporary_home.h"
 #include "test_files.h"
+#include "wait_for.h"
 #include "window_session.h"
 #include "workspace/editor_text.h"
 #include "workspace/main_window.h"
@@ -15,6 +17,7 @@
 
 using namespace qm;
 using namespace qm::testing;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -43,6 +46,32 @@ class TestOpenSaveExit : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QVERIFY(home.isValid()); }
+
+    // Only a window that goes ends the warm javac for good; a build that
+    // returns afterwards starts none. First, before any window has gone.
+    void leavingEndsTheWarmJavac_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("serverStarts");
+        QTest::newRow("stays") << int(Answer::Cancel) << true;
+        QTest::newRow("leaves") << int(Answer::No) << false;
+    }
+
+    void leavingEndsTheWarmJavac() {
+        QFETCH(int, answer);
+        QFETCH(bool, serverStarts);
+        Fixture fx;
+        const QString jdk = fx.work.filePath("jdk");
+        QVERIFY(writeExecutable(jdk + "/bin/java", "touch \"$0.started\"; exec sleep 60"));
+        fx.type("class Left {}");
+        fx.prompter.answers = {Answer(answer)};
+        fx.f().Cmd_end->click();
+        build::JavacSetup setup;
+        setup.jdk = jdk;
+        build::JavacServer::instance()->start(setup);
+        QCOMPARE(waitFor([&] { return QFileInfo::exists(jdk + "/bin/java.started"); }, 2s),
+                 serverStarts);
+        build::JavacServer::instance()->stop();
+    }
 
     // Saving
     void saveCutsTrailingTextFromEditorAndFile() {
