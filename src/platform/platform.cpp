@@ -107,6 +107,19 @@ void makeWritable(const QString &path) {
 #endif
 }
 
+void widenToOwnerReadWrite(const QString &path) {
+#ifdef Q_OS_WIN
+    makeWritable(path); // every file is readable for its owner there
+#else
+    const QFileInfo info(path);
+    if (!info.isFile() || info.ownerId() != ::geteuid())
+        return;
+    const QFile::Permissions ownerReadWrite = QFile::ReadOwner | QFile::WriteOwner;
+    if ((info.permissions() & ownerReadWrite) != ownerReadWrite)
+        QFile::setPermissions(path, info.permissions() | ownerReadWrite);
+#endif
+}
+
 #ifndef Q_OS_WIN
 namespace {
 // A handler rather than SIG_IGN: an ignored signal stays ignored in the

@@ -48,6 +48,11 @@ void setHidden(const QString &path, bool hidden);
 // and missing ones, are left alone.
 void makeWritable(const QString &path);
 
+// A file of this user that its owner may not read or write becomes readable
+// and writable for its owner; nothing else about its mode changes, and files
+// of others, and missing ones, are left alone.
+void widenToOwnerReadWrite(const QString &path);
+
 // From now on a write past the file-size limit (ulimit -f) fails with an
 // error the caller sees, instead of the signal ending the program. Programs
 // started later get the signal's default behaviour back.

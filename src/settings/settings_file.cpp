@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QStringEncoder>
 
+#include <algorithm>
+
 namespace qm {
 
 namespace {
@@ -40,6 +42,13 @@ qint16 validMode(const QString &value, bool &rewrite) {
         return 0;
     }
     return *n;
+}
+
+// NUL, a tab, an escape, DEL...: no folder a learner would choose, and the
+// build could not name it.
+bool holdsControlCharacter(const QString &text) {
+    return std::any_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
 } // namespace
@@ -86,6 +95,7 @@ bool WriteSettings(const QString &programDir, qint16 First, qint16 Mode, qint16 
                    const QString &Path) {
     const QString path = settingsFilePath(programDir);
     platform::setHidden(path, false);
+    platform::widenToOwnerReadWrite(path); // the next start must read what is written
     QStringEncoder encode(QStringConverter::System);
     const bool ok = writeFileAtomically(
         path, encode(settingsFileText({First, Mode, Class, Path}, platform::lineEnd())));
@@ -104,6 +114,9 @@ Settings defaultSettings() {
 ReadSetResult ReadSet(const QString &programDir) {
     const QString path = settingsFilePath(programDir);
     platform::setHidden(path, false);
+    // A file its owner may not read would otherwise lose its values to the
+    // defaults at every start.
+    platform::widenToOwnerReadWrite(path);
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         WriteSettings(programDir, defaultSettings());
@@ -141,7 +154,9 @@ ValidatedSettings validateSettingsText(const QString &SetText) {
     s.Path = GetSet(SetText, QStringLiteral("Path"), 7, ValueCleanup::InnerSpacesKept);
     // Nothing but blanks counts as missing. So does a value that held the
     // closing marker split by a line break: written back, it would end early.
-    if (s.Path.isEmpty() || s.Path.contains(QLatin1String("[Path-]"))) {
+    // A control character makes it invalid.
+    if (s.Path.isEmpty() || s.Path.contains(QLatin1String("[Path-]")) ||
+        holdsControlCharacter(s.Path)) {
         rewrite = true;
         s.Path = platform::defaultSourcePath();
     }
