@@ -2,6 +2,7 @@
 
 #include "platform/atomic_file.h"
 #include "platform/platform.h"
+#include "platform/process_folders.h"
 #include "resources/resources.h"
 
 #include <QCoreApplication>
@@ -26,6 +27,8 @@ QStringList jvmOptions() {
             QStringLiteral("-XX:MinHeapFreeRatio=10"),
             QStringLiteral("-XX:MaxHeapFreeRatio=20")};
 }
+
+const QString kFolderPrefix = QStringLiteral("quillmoss-javac-");
 
 QString requestsName() {
     return QStringLiteral("requests");
@@ -83,8 +86,8 @@ void JavacServer::start(const JavacSetup &setup) {
         return;
     stop();
     const QString java = setup.jdk + QStringLiteral("/bin/java");
-    directory = std::make_unique<QTemporaryDir>(QDir::tempPath() +
-                                                QStringLiteral("/quillmoss-javac-XXXXXX"));
+    directory = std::make_unique<QTemporaryDir>(
+        platform::processFolderTemplate(QDir::tempPath(), kFolderPrefix));
     if (!QFileInfo(java).isExecutable() || !directory->isValid() || !writeFiles())
         return;
     jdk = setup.jdk;
@@ -105,6 +108,11 @@ void JavacServer::stop() {
         process.waitForFinished(2000);
     }
     directory.reset();
+}
+
+void JavacServer::removeStaleFolders() {
+    for (const QString &folder : platform::foldersOfEndedProcesses(QDir::tempPath(), kFolderPrefix))
+        QDir(folder).removeRecursively();
 }
 
 void JavacServer::shutDown() {

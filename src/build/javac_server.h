@@ -40,6 +40,10 @@ public:
     // server, and none starts from now on. Also when the application ends.
     void shutDown();
 
+    // Removes the folders of servers whose program has ended (killed, say,
+    // before it or the server could).
+    static void removeStaleFolders();
+
     // For tests and benchmarks: waits, handling events, until it is ready.
     bool waitUntilReady(int milliseconds);
 

@@ -8,7 +8,7 @@
 namespace qm {
 
 bool ShellAndWait(const QString &CommandLine, int WindowStyle, int WaitSlice,
-                  LaunchFailure *failure) {
+                  LaunchFailure *failure, const QString &runFolder) {
     // The end of the script wakes the wait; there is nothing to look at in between.
     Q_UNUSED(WaitSlice);
     LaunchFailure ignored = LaunchFailure::None;
@@ -22,7 +22,7 @@ bool ShellAndWait(const QString &CommandLine, int WindowStyle, int WaitSlice,
         why = LaunchFailure::NotStarted;
         return false;
     }
-    return detail::runScriptAndWait(script.absoluteFilePath(), WindowStyle, why);
+    return detail::runScriptAndWait(script.absoluteFilePath(), WindowStyle, why, runFolder);
 }
 
 } // namespace qm

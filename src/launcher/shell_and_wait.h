@@ -17,8 +17,10 @@ enum class LaunchFailure { None, NotStarted, NoTerminal };
 // (terminal) window. The wait is woken by the script's end, so WaitSlice (the
 // callers pass 0) changes nothing. Returns true once the script has ended and
 // nothing it started is left running (style 1), false at once when it could
-// not be started; always false without a QCoreApplication.
+// not be started; always false without a QCoreApplication. A console keeps
+// its wrapper in `runFolder` (a RunFolder's path), or in a run folder of its
+// own when that is empty.
 bool ShellAndWait(const QString &CommandLine, int WindowStyle, int WaitSlice,
-                  LaunchFailure *failure = nullptr);
+                  LaunchFailure *failure = nullptr, const QString &runFolder = {});
 
 } // namespace qm

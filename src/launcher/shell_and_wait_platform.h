@@ -9,7 +9,9 @@
 namespace qm::detail {
 
 // Runs an existing script (absolute path) and waits for its end in the
-// application's event loop.
-bool runScriptAndWait(const QString &script, int windowStyle, LaunchFailure &failure);
+// application's event loop; a console's wrapper goes into `runFolder`, or a
+// run folder of its own when that is empty.
+bool runScriptAndWait(const QString &script, int windowStyle, LaunchFailure &failure,
+                      const QString &runFolder);
 
 } // namespace qm::detail

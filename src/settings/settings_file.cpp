@@ -9,8 +9,6 @@
 #include <QFile>
 #include <QStringEncoder>
 
-#include <algorithm>
-
 namespace qm {
 
 namespace {
@@ -42,13 +40,6 @@ qint16 validMode(const QString &value, bool &rewrite) {
         return 0;
     }
     return *n;
-}
-
-// NUL, a tab, an escape, DEL...: no folder a learner would choose, and the
-// build could not name it.
-bool holdsControlCharacter(const QString &text) {
-    return std::any_of(text.cbegin(), text.cend(),
-                       [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
 } // namespace
@@ -156,7 +147,7 @@ ValidatedSettings validateSettingsText(const QString &SetText) {
     // closing marker split by a line break: written back, it would end early.
     // A control character makes it invalid.
     if (s.Path.isEmpty() || s.Path.contains(QLatin1String("[Path-]")) ||
-        holdsControlCharacter(s.Path)) {
+        platform::holdsControlCharacter(s.Path)) {
         rewrite = true;
         s.Path = platform::defaultSourcePath();
     }
