@@ -6,6 +6,7 @@
 #include "platform/folder_safety.h"
 #include "platform/platform.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace qm::build {
@@ -21,6 +22,15 @@ FolderVerdict verdictOf(platform::FolderSafety safety) {
     return FolderVerdict::NotOwned;
 }
 
+// The deepest level of `directory` that exists now: the folder that would
+// hold what CreateNewDirectory makes.
+QString deepestExistingLevel(const QString &directory) {
+    QString level = QDir::cleanPath(directory);
+    while (!QFileInfo(level).isDir() && QFileInfo(level).path() != level)
+        level = QFileInfo(level).path();
+    return level;
+}
+
 } // namespace
 
 BuildFolder prepareBuildFolder(const QString &Path) {
@@ -31,6 +41,14 @@ BuildFolder prepareBuildFolder(const QString &Path) {
     // of empty folders behind.
     if (!platform::pathFitsSystem(directory + scriptFileName(platform::scriptKind())))
         return {FolderVerdict::TooLong, directory};
+    // Nothing is made inside a folder that others could change.
+    const QString existing = deepestExistingLevel(directory);
+    if (existing != QDir::cleanPath(directory)) {
+        const platform::FolderCheck above =
+            platform::checkFolderSafety(existing, platform::FolderRole::Above);
+        if (above.safety != platform::FolderSafety::Safe)
+            return {verdictOf(above.safety), directory, above.folder};
+    }
     const QChar sep = platform::separator();
     CreateNewDirectory(Path + sep + QStringLiteral("ClassFiles") + sep);
     if (!QFileInfo(directory).isDir())

@@ -43,15 +43,16 @@ FolderSafety safetyOf(const QString &folder, bool innermost) {
 
 } // namespace
 
-FolderCheck checkFolderSafety(const QString &folder) {
+FolderCheck checkFolderSafety(const QString &folder, FolderRole role) {
 #ifdef Q_OS_WIN
     Q_UNUSED(folder);
+    Q_UNUSED(role);
     return {};
 #else
     QString level = QFileInfo(folder).canonicalFilePath();
     if (level.isEmpty())
         return {FolderSafety::NotOwned, folder};
-    for (bool innermost = true;; innermost = false) {
+    for (bool innermost = role == FolderRole::Build;; innermost = false) {
         const FolderSafety safety = safetyOf(level, innermost);
         if (safety != FolderSafety::Safe)
             return {safety, level};

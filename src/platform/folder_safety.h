@@ -19,11 +19,17 @@ struct FolderCheck {
     QString folder; // the folder at fault, "" when safe
 };
 
-// The folder (an existing one, links resolved) must belong to this user and
-// be writable by its owner only. Every folder above it must belong to this
-// user or to the system, and one that others may write must be sticky (as
-// /tmp is), so nobody can rename what lies in it. Always safe on Windows.
-FolderCheck checkFolderSafety(const QString &folder);
+// What the folder checked is to the build.
+enum class FolderRole {
+    Build, // builds run in it: it must be this user's and writable by its owner only
+    Above, // it holds (or will hold) the build folder: as any folder above that
+};
+
+// The folder (an existing one, links resolved) must be as its role asks.
+// Every folder above it must belong to this user or to the system, and one
+// that others may write must be sticky (as /tmp is), so nobody can rename
+// what lies in it. Always safe on Windows.
+FolderCheck checkFolderSafety(const QString &folder, FolderRole role = FolderRole::Build);
 
 // Whether the system can name `path` at all: not too long as a whole, and no
 // part of it too long.

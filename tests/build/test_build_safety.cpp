@@ -119,6 +119,9 @@ private slots:
             << "nobody ClassFiles" << int(BuildOutcome::ForeignFolder) << "My Java/ClassFiles";
         QTest::newRow("source folder of another user")
             << "nobody Path" << int(BuildOutcome::ForeignFolder) << "My Java";
+        // No build folder is made inside a folder that others could change.
+        QTest::newRow("new build folder in a folder open to all")
+            << "0777 Path, no ClassFiles" << int(BuildOutcome::OpenFolder) << "My Java";
     }
 
     void unsafeFolderIsRefused() {
@@ -126,9 +129,11 @@ private slots:
         QFETCH(int, outcome);
         QFETCH(QString, atFault);
         const QString mode = situation.section(' ', 0, 0);
-        const QString folder = situation.endsWith("Path") ? home.filePath("My Java")
+        const QString folder = situation.contains("Path") ? home.filePath("My Java")
                                                           : home.filePath("My Java/ClassFiles");
-        QVERIFY(QDir().mkpath(home.filePath("My Java/ClassFiles")));
+        QVERIFY(QDir().mkpath(situation.contains("no ClassFiles")
+                                  ? home.filePath("My Java")
+                                  : home.filePath("My Java/ClassFiles")));
         if (mode == "nobody") {
             QM_REQUIRE_THAT(::geteuid() == 0, "root, to give a folder to another user");
             QVERIFY(qm::testing::OrdinaryUser::handOver(folder));
@@ -144,6 +149,8 @@ private slots:
         }
         QCOMPARE(result.problem, home.filePath(atFault));
         QVERIFY(!QFileInfo::exists(home.filePath("My Java/ClassFiles/Tamsorley.sh")));
+        QCOMPARE(QFileInfo::exists(home.filePath("My Java/ClassFiles")),
+                 !situation.contains("no ClassFiles"));
         QCOMPARE(log("terminal") + log("javac"), QByteArray());
         QVERIFY(QDir(home.filePath("runtime")).isEmpty());
         const QString text = refusalText(result);
