@@ -14,6 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         s.Mode > qm::kModeMax || s.Path.isEmpty() || s.Path.contains(QLatin1Char('\n')) ||
         s.Path.startsWith(QLatin1Char(' ')) || s.Path.endsWith(QLatin1Char(' ')))
         std::abort();
+    for (const QChar c : s.Path) {
+        if (c.category() == QChar::Other_Control)
+            std::abort();
+    }
     // Written values must read back unchanged, through the same decoding.
     const QByteArray written = qm::settingsFileText(s, QStringLiteral("\r\n")).toUtf8();
     const qm::ValidatedSettings again = qm::validateSettingsText(qm::settingsText(written));

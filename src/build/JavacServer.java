@@ -3,7 +3,9 @@
 //
 // java JavacServer.java REQUESTS SAMPLE
 //   REQUESTS  a named pipe; each request is NUL-ended fields, ended by an
-//             empty one: the answer pipe, the build directory, the source.
+//             empty one: the answer pipe, the source's directory, the source,
+//             the directory for the class files, the class path (relative
+//             entries are below the source's directory).
 //   SAMPLE    a source compiled a few times before "ready" is printed, so
 //             the first real compile finds javac's code already compiled.
 // The answer: javac's output in "<answer pipe>.out", then its exit status
@@ -18,18 +20,32 @@ import java.nio.file.Files;
 import java.nio.file.Path;
 import java.util.ArrayList;
 import java.util.List;
+import java.util.concurrent.CountDownLatch;
+import java.util.concurrent.TimeUnit;
 import javax.tools.Tool;
 import javax.tools.ToolProvider;
 
 public class JavacServer {
     private static final int WARM_UP_ROUNDS = 4;
+    // The program has ended: the warm-up stops at its next round.
+    private static volatile boolean ending;
+    // Counted down once the warm-up writes no more into the directory (javac
+    // would make its output folder again).
+    private static final CountDownLatch warmUpOver = new CountDownLatch(1);
 
     public static void main(String[] args) throws IOException {
         Tool javac = ToolProvider.getSystemJavaCompiler();
         if (javac == null || args.length != 2)
             System.exit(2);
         endWithInput(Path.of(args[0]).toAbsolutePath().getParent());
-        warmUp(javac, Path.of(args[1]));
+        try {
+            warmUp(javac, Path.of(args[1]));
+        } catch (IOException e) {
+            if (!ending)
+                throw e;
+        } finally {
+            warmUpOver.countDown();
+        }
         System.out.println("ready");
         System.out.flush();
         // Opened for reading and writing, the pipe never reports an end when
@@ -37,14 +53,22 @@ public class JavacServer {
         try (RandomAccessFile requests = new RandomAccessFile(args[0], "rw")) {
             InputStream in = new java.io.FileInputStream(requests.getFD());
             for (List<String> fields = readRequest(in); fields != null; fields = readRequest(in)) {
-                if (fields.size() == 3)
-                    answer(javac, fields.get(0), fields.get(1), fields.get(2));
+                if (fields.size() == 5)
+                    answer(javac, fields);
             }
+        } catch (IOException e) {
+            if (!ending)
+                throw e;
         }
+        // The program has ended and the pipe went with the directory: the
+        // watch ends this JVM once the directory is gone.
+        while (ending)
+            pause(1000);
     }
 
     // The program that started it has ended, perhaps killed before it could
-    // remove this server's private directory: the server removes it.
+    // remove this server's private directory: the server removes it, once a
+    // warm-up round still writing its class files there has ended.
     private static void endWithInput(Path directory) {
         Thread watch = new Thread(() -> {
             try {
@@ -52,7 +76,17 @@ public class JavacServer {
                 }
             } catch (IOException e) {
             }
-            remove(directory);
+            ending = true;
+            try {
+                warmUpOver.await(30, TimeUnit.SECONDS);
+            } catch (InterruptedException e) {
+                Thread.currentThread().interrupt();
+            }
+            for (int tries = 0; tries < 10 && Files.exists(directory); ++tries) {
+                remove(directory);
+                if (Files.exists(directory))
+                    pause(100);
+            }
             System.exit(0);
         });
         watch.setDaemon(true);
@@ -61,19 +95,36 @@ public class JavacServer {
 
     private static void warmUp(Tool javac, Path sample) throws IOException {
         Path out = Files.createTempDirectory(sample.toAbsolutePath().getParent(), "warm-up");
-        for (int round = 0; round < WARM_UP_ROUNDS; ++round) {
-            javac.run(null, new ByteArrayOutputStream(), new ByteArrayOutputStream(), "-encoding",
-                      "UTF-8", "-d", out.toString(), sample.toString());
+        for (int round = 0; round < WARM_UP_ROUNDS && !ending; ++round) {
+            javac.run(null, new ByteArrayOutputStream(), new ByteArrayOutputStream(), "-proc:none",
+                      "-encoding", "UTF-8", "-d", out.toString(), sample.toString());
         }
         remove(out);
+    }
+
+    private static void pause(long milliseconds) {
+        try {
+            Thread.sleep(milliseconds);
+        } catch (InterruptedException e) {
+            Thread.currentThread().interrupt();
+        }
     }
 
     private static void remove(Path tree) {
         try (var files = Files.walk(tree)) {
             files.sorted(java.util.Comparator.reverseOrder()).forEach(p -> p.toFile().delete());
-        } catch (IOException e) {
-            // what is left is in the system's temporary folder
+        } catch (IOException | java.io.UncheckedIOException e) {
+            // a file went while the tree was read: the caller tries again
         }
+    }
+
+    // The class path with its relative entries taken below `directory`, as
+    // javac run there would take them.
+    private static String below(String directory, String classPath) {
+        List<String> entries = new ArrayList<>();
+        for (String entry : classPath.split(java.io.File.pathSeparator, -1))
+            entries.add(Path.of(entry).isAbsolute() ? entry : directory + "/" + entry);
+        return String.join(java.io.File.pathSeparator, entries);
     }
 
     // Fields up to an empty one; null at the end of the input.
@@ -96,13 +147,16 @@ public class JavacServer {
     // The source is named by its full path, so that javac, which resolves a
     // relative one against this JVM's directory, finds it; the directory is
     // then taken out of what javac printed, which reads as the console's own
-    // javac would have printed it.
-    private static void answer(Tool javac, String reply, String directory, String source) {
+    // javac would have printed it. No annotation processor runs, as in the
+    // console's javac.
+    private static void answer(Tool javac, List<String> fields) {
+        String reply = fields.get(0), directory = fields.get(1), source = fields.get(2);
         ByteArrayOutputStream output = new ByteArrayOutputStream();
         int status;
         try {
-            status = javac.run(null, output, output, "-encoding", "UTF-8", "-d", directory, "-cp",
-                               directory, directory + "/" + source);
+            status = javac.run(null, output, output, "-proc:none", "-encoding", "UTF-8", "-d",
+                               fields.get(3), "-cp", below(directory, fields.get(4)),
+                               directory + "/" + source);
         } catch (RuntimeException | Error e) {
             return; // no answer: the script runs javac itself
         }

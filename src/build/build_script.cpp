@@ -1,6 +1,7 @@
 #include "build/build_script.h"
 
 #include "build/console_texts.h"
+#include "platform/platform.h"
 #include "resources/resources.h"
 
 #include <QStringDecoder>
@@ -14,6 +15,14 @@ const QString kJavacOutput = QStringLiteral("javac-output.txt");
 
 } // namespace
 
+QString BuildPlaces::inRunDirectory(const QString &name) const {
+    return runDirectory + platform::separator() + name;
+}
+
+QString BuildPlaces::classDirectory() const {
+    return inRunDirectory(QStringLiteral("classes"));
+}
+
 QString runName(const ScriptTarget &target) {
     if (target.package.isEmpty())
         return target.name;
@@ -26,15 +35,17 @@ QStringList quickJavacFlags() {
 }
 
 // Names go into the command interpreter's script as they are: it has no
-// quoting that holds every name.
-QStringList batchScriptLines(const QString &path, const ScriptTarget &target) {
+// quoting that holds every name. The run folder's paths are the program's
+// own, and quoted.
+QStringList batchScriptLines(const QString &path, const BuildPlaces &places,
+                             const ScriptTarget &target) {
     const bool applet = target.CompType == BuildKind::Applet;
     const QHash<QString, QString> values{
         {QStringLiteral("drive"), path.left(2)},
         {QStringLiteral("build_dir"), path + QStringLiteral("\\ClassFiles")},
+        {QStringLiteral("run_dir"), places.runDirectory},
+        {QStringLiteral("class_dir"), places.classDirectory()},
         {QStringLiteral("quick_javac_flags"), quickJavacFlags().join(QLatin1Char(' '))},
-        {QStringLiteral("package_flags"),
-         target.package.isEmpty() ? QString() : QStringLiteral("-d . ")},
         {QStringLiteral("source_file"), target.name + QStringLiteral(".java")},
         {QStringLiteral("javac_output"), kJavacOutput},
         {QStringLiteral("run_kind"), applet ? QStringLiteral("applet") : QStringLiteral("program")},

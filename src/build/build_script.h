@@ -20,6 +20,18 @@ struct ScriptTarget {
     BuildKind CompType = BuildKind::StandardProgram;
 };
 
+// Where one build's files lie. The program runs in the build directory;
+// everything else of the build is in its own run folder, which no other
+// build shares: the script that runs, the source copy, javac's output, and
+// below it the class files (with the applet page, which names them).
+struct BuildPlaces {
+    QString buildDirectory; // Path/ClassFiles, "~/" expanded, no separator at the end
+    QString runDirectory;   // the build's run folder, no separator at the end
+
+    QString inRunDirectory(const QString &name) const;
+    QString classDirectory() const;
+};
+
 // The class to run: N, or N qualified with its package ("demo.app.N").
 QString runName(const ScriptTarget &target);
 
@@ -30,14 +42,14 @@ QStringList quickJavacFlags();
 // The Windows command script: console_script.bat of the resources, filled.
 // `path` is Path as stored (its first two characters are the drive). The
 // program runs only when javac reported no error.
-QStringList batchScriptLines(const QString &path, const ScriptTarget &target);
+QStringList batchScriptLines(const QString &path, const BuildPlaces &places,
+                             const ScriptTarget &target);
 
-// The same steps for bash: console_script.sh of the resources, filled.
-// `buildDirectory` is the build directory with any "~/" already expanded;
-// every path and name is quoted for the shell. javac starts as `setup`
-// allows: the warm javac, quick flags, its class-data archive, and making the
-// archive after the run when it is missing.
-QStringList posixScriptLines(const QString &buildDirectory, const JavacSetup &setup,
+// The same steps for bash: console_script.sh of the resources, filled; every
+// path and name is quoted for the shell. javac starts as `setup` allows: the
+// warm javac, quick flags, its class-data archive, and making the archive
+// after the run when it is missing.
+QStringList posixScriptLines(const BuildPlaces &places, const JavacSetup &setup,
                              const ScriptTarget &target);
 
 // The lines of the template `templateName` of the resources with each of its
@@ -47,8 +59,8 @@ QStringList filledScriptLines(const QString &templateName, const QHash<QString, 
 // The four lines of the page that embeds the applet.
 QStringList appletPageLines(const ScriptTarget &target, qint16 ApHeight, qint16 ApWidth);
 
-// The file in the build directory that keeps what javac printed, for the
-// editor's marks once the console has closed.
+// The file in the run folder that keeps what javac printed, for the editor's
+// marks once the console has closed.
 QString javacOutputFileName();
 
 // What a tool printed into a file: UTF-8 for bash, the system's code page

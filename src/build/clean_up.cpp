@@ -1,6 +1,5 @@
 #include "build/clean_up.h"
 
-#include "build/build_script.h"
 #include "platform/platform.h"
 
 #include <QDir>
@@ -64,23 +63,17 @@ QStringList packageDirectories(const QString &buildDirectory, const QString &pac
     return levels;
 }
 
-QStringList filesToDelete(const QString &buildDirectory, const QString &name,
-                          const QString &package, const QStringList &ClassNames, int ClassCount,
-                          qint16 Class) {
+QStringList filesToDelete(const QString &buildDirectory, const QString &package,
+                          const QStringList &ClassNames, int ClassCount, qint16 Class) {
     QStringList files;
-    if (Class == 0) {
-        const QString classDirectory = buildDirectory + packageDirectory(package);
-        for (int k = 0; k < ClassCount; ++k) {
-            const QString className = ClassNames.value(k);
-            if (!className.isEmpty() && nameIsConfined(className))
-                files << classDirectory + className + kClassSuffix;
-        }
+    if (Class != 0)
+        return files;
+    const QString classDirectory = buildDirectory + packageDirectory(package);
+    for (int k = 0; k < ClassCount; ++k) {
+        const QString className = ClassNames.value(k);
+        if (!className.isEmpty() && nameIsConfined(className))
+            files << classDirectory + className + kClassSuffix;
     }
-    if (nameIsConfined(name)) {
-        files << buildDirectory + name + QStringLiteral(".java");
-        files << buildDirectory + name + QStringLiteral(".HTML");
-    }
-    files << buildDirectory + javacOutputFileName();
     return files;
 }
 
@@ -97,8 +90,8 @@ void removeBuildFiles(const QString &buildDirectory, const CompiledSource &compi
                       const QStringList &ClassNames, int ClassCount, qint16 Class) {
     const bool reachable = packageIsPlainDirectories(buildDirectory, compiled.package);
     const qint16 keep = reachable ? Class : qint16(1);
-    const QStringList files = filesToDelete(buildDirectory, compiled.name, compiled.package,
-                                            ClassNames, ClassCount, keep);
+    const QStringList files =
+        filesToDelete(buildDirectory, compiled.package, ClassNames, ClassCount, keep);
     for (const QString &file : files)
         removeFile(file);
     if (keep != 0)

@@ -19,13 +19,13 @@ QString packageDirectory(const QString &package);
 // The package's directories below `buildDirectory`, deepest first.
 QStringList packageDirectories(const QString &buildDirectory, const QString &package);
 
-// The files to delete, in order: the class files of the first `ClassCount`
-// scanned names in the package's directory unless `Class` is not 0 (empty
-// and unconfined names are skipped), then the source copy, the applet page
-// and javac's output. `buildDirectory` ends with a separator.
-QStringList filesToDelete(const QString &buildDirectory, const QString &name,
-                          const QString &package, const QStringList &ClassNames, int ClassCount,
-                          qint16 Class);
+// The files to delete: the class files of the first `ClassCount` scanned
+// names in the package's directory, in order, unless `Class` is not 0 (empty
+// and unconfined names are skipped). The copy, the page and javac's output
+// lie in the build's run folder, which goes as a whole. `buildDirectory` ends
+// with a separator.
+QStringList filesToDelete(const QString &buildDirectory, const QString &package,
+                          const QStringList &ClassNames, int ClassCount, qint16 Class);
 
 // Whether `fileName` is the class file of one of `types` or of a class nested
 // in one: "Hello.class", "Hello$Inner.class", "Hello$1.class" for "Hello".
@@ -33,15 +33,15 @@ bool isClassFileOf(const QString &fileName, const QStringList &types);
 
 // What the build compiled, as the clean-up needs it.
 struct CompiledSource {
-    QString name;      // N, the copy's base name
     QString package;   // the package it declares, "" for none
     QStringList types; // the types it declares (declaredTypeNames)
 };
 
 // Deletes what filesToDelete names; unless `Class` is not 0 also the class
 // files of the types the compiled source declares and of classes nested in
-// them or in the scanned names, which javac wrote beside them; then removes
-// the package's directories left empty. Nothing outside the build directory
+// them or in the scanned names, which an earlier build kept beside them; then
+// removes the package's directories left empty. A build that still runs is
+// not hurt: its classes are in its own run folder. Nothing outside the build directory
 // is touched: a package directory that is a symbolic link keeps its content.
 void removeBuildFiles(const QString &buildDirectory, const CompiledSource &compiled,
                       const QStringList &ClassNames, int ClassCount, qint16 Class);

@@ -3,23 +3,28 @@
 # asks the program's warm javac), runs the class with java or the page with
 # appletviewer, tells what happened and waits for a key.
 #
-# The program writes this file into Path/ClassFiles as Tamsorley.sh, with one
-# build's values, quoted for the shell, in place of each @...@ mark below; the
-# rest is written as it stands. javac's JDK, its archive and the warm javac
-# are looked at in the program, so the script forks nothing for them.
+# The program writes this file, with one build's values, quoted for the
+# shell, in place of each @...@ mark below (the rest is written as it
+# stands), into the build's private run folder, and runs it from there; a
+# copy lies in Path/ClassFiles as Tamsorley.sh. javac's JDK, its archive and
+# the warm javac are looked at in the program, so the script forks nothing
+# for them.
 
 # One build's values. --------------------------------------------------------
-# Where javac and java run: Path/ClassFiles, "~/" expanded.
+# Where the program runs: Path/ClassFiles, "~/" expanded. Files it reads or
+# writes by a relative name are there, as are classes kept from earlier.
 build_dir=@build_dir@
-# The source copy javac compiles: N.java.
+# This build's own folder, which no other build shares: the source copy
+# (N.java) and javac's output; class_dir, "classes" in it, takes the class
+# files, and "build" in it leads to the build directory.
+run_dir=@run_dir@
+class_dir=@class_dir@
 source_file=@source_file@
-# The package the source declares, '' for none: javac then writes the class
-# files into the package's directories.
-package=@package@
 # The file that keeps what javac printed, for the editor's marks once the
 # console has closed.
 javac_output=@javac_output@
-# 'program': java runs run_class; 'applet': appletviewer shows applet_page.
+# 'program': java runs run_class; 'applet': appletviewer shows applet_page,
+# which lies in class_dir beside the classes it names.
 run_kind=@run_kind@
 run_class=@run_class@
 applet_page=@applet_page@
@@ -79,10 +84,27 @@ take_javac_setup() {
     -J-Xlog:cds=off -J-Xlog:cds+dynamic=off -J-XX:+SuppressFatalErrorMessage)
 }
 
+# javac and java look for classes in this build's own folder first, then
+# where they looked before: CLASSPATH, else the build directory. java runs
+# in the build directory, so that is "." for it; javac runs in the run
+# folder, where a relative entry is taken below "build". Names relative to
+# the run folder hold no colon, which would split a class path.
+java_class_path=$class_dir:${CLASSPATH:-.}
+javac_class_path=classes
+class_path_rest=${CLASSPATH:-.}:
+while [ -n "$class_path_rest" ]; do
+  entry=${class_path_rest%%:*}
+  class_path_rest=${class_path_rest#*:}
+  case $entry in /*) ;; *) entry=build/$entry ;; esac
+  javac_class_path+=:$entry
+done
+
 # serve_javac SOURCE: compiles SOURCE, in the current directory, through the
-# warm javac and prints what javac printed; returns javac's status, or 255
-# with nothing printed when no answer came (the server has ended, or has not
-# answered in two minutes). The answer pipe is opened for reading and
+# warm javac (its classes into class_dir, on javac's class path, whose
+# relative entries it takes below the current directory) and prints what
+# javac printed; returns javac's status, or 255 with nothing printed
+# when no answer came (the server has ended, or has not answered in two
+# minutes). The answer pipe is opened for reading and
 # writing, so opening it never waits for the server and a read can time out;
 # so is the request pipe, so a request to a server that has just ended never
 # blocks. A request is a few NUL-ended fields in one write, which a pipe
@@ -92,7 +114,8 @@ serve_javac() {
   rm -f -- "$reply" "$reply.out"
   mkfifo -m 600 -- "$reply" 2>/dev/null || return 255
   exec {answer}<>"$reply"
-  printf '%s\0' "$reply" "$PWD" "$1" '' 1<>"$server_dir/requests"
+  printf '%s\0' "$reply" "$PWD" "$1" "$class_dir" "$javac_class_path" '' \
+    1<>"$server_dir/requests"
   # A read that times out mid-line keeps what it got in part; the next one
   # reads on from there.
   until read -r -t 0.2 -u "$answer" part; do
@@ -119,10 +142,11 @@ run_javac() {
   compiled=${PIPESTATUS[0]}
 }
 
-# javac's arguments: the copy, read as UTF-8.
-javac_arguments=(-encoding UTF-8)
-[ -z "$package" ] || javac_arguments+=(-d .)
-javac_arguments+=("$source_file")
+# javac's arguments: the copy, read as UTF-8, its classes into class_dir.
+# No annotation processor runs: one found on the class path would run code
+# that is not the learner's.
+javac_arguments=(-proc:none -encoding UTF-8 -d "$class_dir" -cp "$javac_class_path"
+  "$source_file")
 
 # The JVM cannot check every damage to an archive before it maps it; one it
 # dies on (SIGABRT, silently: bash reports no signal of a pipeline's first
@@ -174,9 +198,9 @@ run_timed() {
 
 run_program() {
   if [ "$run_kind" != applet ]; then
-    run_timed java "$run_class"
+    run_timed java -cp "$java_class_path" "$run_class"
   elif command -v appletviewer >/dev/null; then
-    run_timed appletviewer "$applet_page"
+    run_timed appletviewer "$class_dir/$applet_page"
   else
     echo "$text_no_viewer"
   fi
@@ -184,11 +208,13 @@ run_program() {
 
 # make_javac_archive JDK CACHE VERSION SAMPLE FLAGS...: makes the class-data
 # archive of JDK's javac by compiling SAMPLE with FLAGS. It is written under
-# a temporary name in CACHE, tried once, and renamed to its final name, so no
-# build ever sees half of it; a JDK that cannot make one is noted and not
-# asked again.
+# a temporary name in CACHE, tried once, and renamed to its final name, which
+# holds its MD5 sum (the program checks it before the archive is used), so no
+# build ever sees half of it. A JDK that cannot make one is noted with the
+# free space of that moment: the program asks again once the note is a day
+# old, or once there is more room.
 make_javac_archive() {
-  local jdk_dir=$1 cache=$2 version=$3 sample=$4 size
+  local jdk_dir=$1 cache=$2 version=$3 sample=$4 sum free
   local flags=("${@:5}")
   # Work left by a job that was killed outright.
   find "$cache" -maxdepth 1 -name '.javac-*' -mmin +1440 -exec rm -rf -- {} + 2>/dev/null
@@ -197,15 +223,18 @@ make_javac_archive() {
   trap 'rm -rf -- "$work"' EXIT
   printf '%s' "$sample" > "$work/Sample.java"
   timeout 120 "$jdk_dir/bin/javac" "${flags[@]}" -J-XX:ArchiveClassesAtExit="$work/javac.jsa" \
-    -encoding UTF-8 -d "$work" "$work/Sample.java"
+    -proc:none -encoding UTF-8 -cp "$work" -d "$work" "$work/Sample.java"
   # Cut short (timeout, a signal): another build tries again.
   [ $? -lt 124 ] || return
   if [ -f "$work/javac.jsa" ] && timeout 60 "$jdk_dir/bin/javac" "${flags[@]}" -J-Xshare:on \
-      -J-XX:+VerifySharedSpaces -J-XX:SharedArchiveFile="$work/javac.jsa" -version; then
-    size=$(stat -c %s -- "$work/javac.jsa") &&
-      mv -f -- "$work/javac.jsa" "$cache/javac-$version-$size.jsa"
+      -J-XX:+VerifySharedSpaces -J-XX:SharedArchiveFile="$work/javac.jsa" -version &&
+      sum=$(md5sum < "$work/javac.jsa"); then
+    mv -f -- "$work/javac.jsa" "$cache/javac-$version-${sum%% *}.jsa" &&
+      rm -f -- "$cache/javac-$version.failed"
   else
-    : > "$cache/javac-$version.failed"
+    free=$(stat -f -c '%a*%S' -- "$cache" 2>/dev/null) && free=$((free))
+    printf '%s\n' "$free" > "$cache/javac-$version.failed" ||
+      : > "$cache/javac-$version.failed"
   fi
 }
 
@@ -226,16 +255,19 @@ wait_for_key() {
   read -r -s -n 1
 }
 
-# Comp has just made the directory; should cd fail all the same, javac tells
-# that it finds no source and the console still waits for its key.
-# shellcheck disable=SC2164
-cd "$build_dir"
+# javac runs in the run folder, so that its messages name the copy as the
+# editor does; the program in the build directory. Comp has just made both;
+# should the build directory have gone all the same, the program runs in the
+# run folder and the console still waits for its key.
+cd -- "$run_dir" || exit
 use_utf8_locale
 echo "$text_compiling"
 take_javac_setup
 compile
 if [ "$compiled" -eq 0 ]; then
   echo "$text_compiled"
+  # shellcheck disable=SC2164
+  cd -- "$build_dir"
   run_program
 else
   echo "$text_compile_failed"

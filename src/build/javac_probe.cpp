@@ -1,11 +1,14 @@
 #include "build/javac_probe.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QStorageInfo>
 
 namespace qm::build {
 
@@ -14,6 +17,11 @@ namespace {
 // A job that makes an archive ends within three minutes; a younger work
 // directory means one is under way.
 constexpr qint64 kJobSeconds = 4 * 60;
+
+// A JDK that could not make an archive is asked again after a day, or once
+// the cache's disk has this much more room than when it failed.
+constexpr qint64 kFailureSeconds = 24 * 60 * 60;
+constexpr qint64 kArchiveRoomBytes = 64 * 1024 * 1024;
 
 QString releaseValue(const QString &releaseText, QLatin1String key) {
     const QStringList lines = releaseText.split(QLatin1Char('\n'));
@@ -35,6 +43,41 @@ bool archiveUnderWay(const QString &cacheDirectory, const QString &version) {
     });
 }
 
+// Whether the failure noted in `marker` still holds: younger than a day, and
+// no more room on the disk than it noted then (when it noted any).
+bool failureHolds(const QString &marker, const QString &cacheDirectory) {
+    QFile note(marker);
+    if (!note.open(QIODevice::ReadOnly))
+        return false;
+    if (QFileInfo(note).lastModified().secsTo(QDateTime::currentDateTime()) >= kFailureSeconds)
+        return false;
+    bool noted = false;
+    const qint64 roomThen = note.read(64).trimmed().toLongLong(&noted);
+    return !noted || QStorageInfo(cacheDirectory).bytesAvailable() < roomThen + kArchiveRoomBytes;
+}
+
+// The archives checked in this run of the program, with the size and time
+// they had then: each is read once, not at every build.
+struct CheckedArchive {
+    qint64 size = -1;
+    QDateTime modified;
+};
+
+bool sumMatches(const QFileInfo &archive, const QString &sum) {
+    static QHash<QString, CheckedArchive> checked;
+    const auto known = checked.constFind(archive.filePath());
+    if (known != checked.cend() && known->size == archive.size() &&
+        known->modified == archive.lastModified())
+        return true;
+    QFile file(archive.filePath());
+    QCryptographicHash md5(QCryptographicHash::Md5);
+    if (!file.open(QIODevice::ReadOnly) || !md5.addData(&file) ||
+        QString::fromLatin1(md5.result().toHex()) != sum)
+        return false;
+    checked.insert(archive.filePath(), {archive.size(), archive.lastModified()});
+    return true;
+}
+
 } // namespace
 
 QString jdkVersion(const QString &releaseText) {
@@ -48,15 +91,19 @@ QString jdkVersion(const QString &releaseText) {
 QString soundArchive(const QString &cacheDirectory, const QString &version) {
     if (cacheDirectory.isEmpty() || version.isEmpty())
         return {};
+    static const QRegularExpression sumName(QStringLiteral("^[0-9a-f]{32}$"));
+    static const QRegularExpression sizeName(QStringLiteral("^[0-9]*$"));
     const QString prefix = QStringLiteral("javac-") + version + QLatin1Char('-');
-    const QDir cache(cacheDirectory);
     const QFileInfoList archives =
-        cache.entryInfoList({prefix + QStringLiteral("*.jsa")}, QDir::Files, QDir::Name);
+        QDir(cacheDirectory)
+            .entryInfoList({prefix + QStringLiteral("*.jsa")}, QDir::Files, QDir::Name);
     for (const QFileInfo &archive : archives) {
-        bool number = false;
-        const qint64 promised = archive.completeBaseName().mid(prefix.size()).toLongLong(&number);
-        if (number && promised > 0 && archive.size() == promised)
+        const QString rest = archive.completeBaseName().mid(prefix.size());
+        if (sumName.match(rest).hasMatch() && sumMatches(archive, rest))
             return archive.filePath();
+        // Damaged, or named by its size as before: a sound one is made again.
+        if (sumName.match(rest).hasMatch() || sizeName.match(rest).hasMatch())
+            QFile::remove(archive.filePath());
     }
     return {};
 }
@@ -78,7 +125,7 @@ JavacSetup probeJavac(const QString &cacheDirectory, const QStringList &searchDi
     setup.archive = soundArchive(cacheDirectory, setup.version);
     const QString failed =
         cacheDirectory + QStringLiteral("/javac-") + setup.version + QStringLiteral(".failed");
-    setup.makeArchive = setup.archive.isEmpty() && !QFileInfo::exists(failed) &&
+    setup.makeArchive = setup.archive.isEmpty() && !failureHolds(failed, cacheDirectory) &&
                         !archiveUnderWay(cacheDirectory, setup.version);
     return setup;
 }

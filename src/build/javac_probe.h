@@ -22,6 +22,7 @@ struct JavacSetup {
     QString cacheDirectory;   // where archives live; "" when none can be kept
     QString archive;          // a sound archive for this JDK, "" when none
     bool makeArchive = false; // none, none being made, and this JDK has not failed to make one
+                              // lately (a day, or until the disk has more room)
     WarmJavac server;         // filled by the build, not by the probe
 };
 
@@ -30,8 +31,10 @@ struct JavacSetup {
 // become '_'. "" when neither is there.
 QString jdkVersion(const QString &releaseText);
 
-// The archive of `version` in `cacheDirectory` whose size is the one its name
-// promises ("javac-<version>-<size>.jsa"), or "".
+// The archive of `version` in `cacheDirectory` whose MD5 sum is the one its
+// name holds ("javac-<version>-<sum>.jsa"), or "". Each is read once in a run
+// of the program, and again when it changes. One that does not match, or is
+// named by its size as before, is removed, so that a sound one is made again.
 QString soundArchive(const QString &cacheDirectory, const QString &version);
 
 // Looks for javac in `searchDirs` (the PATH when empty) and at the cache.

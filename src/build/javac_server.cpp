@@ -2,6 +2,7 @@
 
 #include "platform/atomic_file.h"
 #include "platform/platform.h"
+#include "platform/process_folders.h"
 #include "resources/resources.h"
 
 #include <QCoreApplication>
@@ -27,6 +28,8 @@ QStringList jvmOptions() {
             QStringLiteral("-XX:MaxHeapFreeRatio=20")};
 }
 
+const QString kFolderPrefix = QStringLiteral("quillmoss-javac-");
+
 QString requestsName() {
     return QStringLiteral("requests");
 }
@@ -46,11 +49,23 @@ JavacServer::JavacServer(QObject *parent) : QObject(parent) {
     connect(&idle, &QTimer::timeout, this, &JavacServer::stop);
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     connect(&process, &QProcess::readyReadStandardOutput, this, &JavacServer::readSaid);
-    connect(&process, &QProcess::finished, this, [this] {
-        if (!ready)
-            failedJdk = jdk; // not asked again for this JDK
-        ready = false;
-    });
+    connect(&process, &QProcess::finished, this, &JavacServer::processEnded);
+    if (QCoreApplication::instance())
+        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
+                &JavacServer::shutDown);
+}
+
+// A running QProcess kills its program when it is destroyed and reports the
+// end: by then the members it would write are gone. So it is stopped first.
+JavacServer::~JavacServer() {
+    disconnect(&process, nullptr, this, nullptr);
+    stop();
+}
+
+void JavacServer::processEnded() {
+    if (!ready)
+        failedJdk = jdk; // not asked again for this JDK
+    ready = false;
 }
 
 WarmJavac JavacServer::address(const JavacSetup &setup) const {
@@ -62,7 +77,7 @@ WarmJavac JavacServer::address(const JavacSetup &setup) const {
 // A CLASSPATH in the environment may name folders relative to the build
 // directory, which this JVM's own directory is not: then javac runs as before.
 void JavacServer::start(const JavacSetup &setup) {
-    if (setup.jdk.isEmpty() || setup.jdk == failedJdk ||
+    if (quitting || setup.jdk.isEmpty() || setup.jdk == failedJdk ||
         platform::scriptKind() != platform::ScriptKind::Posix ||
         qEnvironmentVariableIsSet("CLASSPATH"))
         return;
@@ -71,8 +86,8 @@ void JavacServer::start(const JavacSetup &setup) {
         return;
     stop();
     const QString java = setup.jdk + QStringLiteral("/bin/java");
-    directory = std::make_unique<QTemporaryDir>(QDir::tempPath() +
-                                                QStringLiteral("/quillmoss-javac-XXXXXX"));
+    directory = std::make_unique<QTemporaryDir>(
+        platform::processFolderTemplate(QDir::tempPath(), kFolderPrefix));
     if (!QFileInfo(java).isExecutable() || !directory->isValid() || !writeFiles())
         return;
     jdk = setup.jdk;
@@ -93,6 +108,16 @@ void JavacServer::stop() {
         process.waitForFinished(2000);
     }
     directory.reset();
+}
+
+void JavacServer::removeStaleFolders() {
+    for (const QString &folder : platform::foldersOfEndedProcesses(QDir::tempPath(), kFolderPrefix))
+        QDir(folder).removeRecursively();
+}
+
+void JavacServer::shutDown() {
+    quitting = true;
+    stop();
 }
 
 bool JavacServer::waitUntilReady(int milliseconds) {

@@ -30,17 +30,28 @@ public:
     WarmJavac address(const JavacSetup &setup) const;
 
     // Starts one for the JDK of `setup` unless one runs for it, or one has
-    // failed to start for it; either way the idle time starts again.
-    // Returns at once.
+    // failed to start for it, or the program is quitting; either way the
+    // idle time starts again. Returns at once.
     void start(const JavacSetup &setup);
 
     void stop();
 
+    // The program is quitting (its main window has closed): stops the
+    // server, and none starts from now on. Also when the application ends.
+    void shutDown();
+
+    // Removes the folders of servers whose program has ended (killed, say,
+    // before it or the server could).
+    static void removeStaleFolders();
+
     // For tests and benchmarks: waits, handling events, until it is ready.
     bool waitUntilReady(int milliseconds);
 
+    ~JavacServer() override;
+
 private:
     explicit JavacServer(QObject *parent);
+    void processEnded();
     bool writeFiles() const;
     void readSaid();
 
@@ -50,6 +61,7 @@ private:
     QString jdk;
     QString failedJdk;
     bool ready = false;
+    bool quitting = false;
 };
 
 } // namespace qm::build

@@ -17,16 +17,17 @@ QString quotedWords(const QStringList &words) {
 }
 
 // Each mark of console_script.sh, with its value quoted for the shell.
-QHash<QString, QString> posixScriptValues(const QString &buildDirectory, const JavacSetup &setup,
+QHash<QString, QString> posixScriptValues(const BuildPlaces &places, const JavacSetup &setup,
                                           const ScriptTarget &target) {
     const bool applet = target.CompType == BuildKind::Applet;
     const bool makeArchive = setup.makeArchive && !setup.cacheDirectory.isEmpty();
     const QString none;
     const QHash<QString, QString> values{
-        {QStringLiteral("build_dir"), buildDirectory},
+        {QStringLiteral("build_dir"), places.buildDirectory},
+        {QStringLiteral("run_dir"), places.runDirectory},
+        {QStringLiteral("class_dir"), places.classDirectory()},
         {QStringLiteral("source_file"), target.name + QStringLiteral(".java")},
-        {QStringLiteral("package"), target.package},
-        {QStringLiteral("javac_output"), javacOutputFileName()},
+        {QStringLiteral("javac_output"), places.inRunDirectory(javacOutputFileName())},
         {QStringLiteral("run_kind"), applet ? QStringLiteral("applet") : QStringLiteral("program")},
         {QStringLiteral("run_class"), runName(target)},
         {QStringLiteral("applet_page"), applet ? target.name + QStringLiteral(".HTML") : none},
@@ -57,10 +58,10 @@ QHash<QString, QString> posixScriptValues(const QString &buildDirectory, const J
 
 } // namespace
 
-QStringList posixScriptLines(const QString &buildDirectory, const JavacSetup &setup,
+QStringList posixScriptLines(const BuildPlaces &places, const JavacSetup &setup,
                              const ScriptTarget &target) {
     return filledScriptLines(QStringLiteral("console_script.sh"),
-                             posixScriptValues(buildDirectory, setup, target));
+                             posixScriptValues(places, setup, target));
 }
 
 } // namespace qm::build

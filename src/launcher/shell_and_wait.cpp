@@ -38,7 +38,8 @@ bool ShellAndWait(const QString &CommandLine, int WindowStyle, int WaitSlice,
                                      openConsoles};
     const int counted = WindowStyle == kHiddenWindow ? 0 : 1;
     openConsoles += counted;
-    const bool ran = detail::runScriptAndWait(script.absoluteFilePath(), WindowStyle, place, why);
+    const bool ran = detail::runScriptAndWait(script.absoluteFilePath(), WindowStyle, place, why,
+                                              console.runFolder);
     openConsoles -= counted;
     return ran;
 }

@@ -13,10 +13,10 @@ inline constexpr int kNormalWindow = 1;
 // Why ShellAndWait returned false.
 enum class LaunchFailure { None, NotStarted, NoTerminal };
 
-// What the console window of style 1 shows in its title bar; "" names the
-// script.
+// How a console of style 1 is shown, and where its wrapper is kept.
 struct ConsoleWindow {
-    QString title;
+    QString title;     // what its title bar shows; "" names the script
+    QString runFolder; // a RunFolder's path, or "" for a run folder of its own
 };
 
 // WindowStyle 0 runs the script with no window; 1 runs it in a new console
@@ -27,9 +27,9 @@ struct ConsoleWindow {
 bool ShellAndWait(const QString &CommandLine, int WindowStyle, int WaitSlice,
                   LaunchFailure *failure = nullptr);
 
-// The same with the console's title given. A console opened while others
-// of the program are still open stands below and right of the last one, so
-// that it does not cover it.
+// The same with the console's title and run folder given. A console opened
+// while others of the program are still open stands below and right of the
+// last one, so that it does not cover it.
 bool ShellAndWait(const QString &CommandLine, int WindowStyle, int WaitSlice,
                   const ConsoleWindow &console, LaunchFailure *failure = nullptr);
 

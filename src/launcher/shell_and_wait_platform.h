@@ -17,8 +17,9 @@ struct ConsolePlace {
 inline constexpr int kConsoleCascade = 40;
 
 // Runs an existing script (absolute path) and waits for its end in the
-// application's event loop.
+// application's event loop; a console's wrapper goes into `runFolder`, or a
+// run folder of its own when that is empty.
 bool runScriptAndWait(const QString &script, int windowStyle, const ConsolePlace &place,
-                      LaunchFailure &failure);
+                      LaunchFailure &failure, const QString &runFolder);
 
 } // namespace qm::detail

@@ -3,6 +3,7 @@
 // its start and end through a pipe in a private directory.
 #include "launcher/console_run.h"
 #include "launcher/end_pipe.h"
+#include "launcher/run_folder.h"
 #include "launcher/serviced_wait.h"
 #include "launcher/shell_and_wait_platform.h"
 #include "launcher/terminal.h"
@@ -14,7 +15,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include <memory>
 #include <signal.h>
@@ -64,13 +64,6 @@ void release(std::unique_ptr<QProcess> terminal) {
     QObject::connect(running, &QProcess::finished, running, &QObject::deleteLater);
 }
 
-QString runDirectoryTemplate() {
-    QString base = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (base.isEmpty() || !QFileInfo(base).isDir())
-        base = QDir::tempPath();
-    return QDir(base).filePath(QStringLiteral("quillmoss-run-XXXXXX"));
-}
-
 bool writeWrapper(const QString &path, const QString &runDir, const QString &script) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -114,16 +107,20 @@ TerminalWindow terminalWindow(const ConsolePlace &place) {
     return {place.title, QPoint(step, step)};
 }
 
-bool runInTerminal(const QString &script, const ConsolePlace &place, LaunchFailure &failure) {
+bool runInTerminal(const QString &script, const ConsolePlace &place, LaunchFailure &failure,
+                   const QString &givenFolder) {
     const Terminal terminal = findTerminal(readTerminalConf(), terminalWindow(place));
     if (!terminal.isValid()) {
         failure = LaunchFailure::NoTerminal;
         return false;
     }
     failure = LaunchFailure::NotStarted;
-    QTemporaryDir runDir(runDirectoryTemplate());
-    if (!runDir.isValid())
+    std::unique_ptr<RunFolder> ownFolder;
+    if (givenFolder.isEmpty())
+        ownFolder = std::make_unique<RunFolder>();
+    if (ownFolder && !ownFolder->isValid())
         return false;
+    const QDir runDir(ownFolder ? ownFolder->path() : givenFolder);
     const QString wrapper = runDir.filePath(QStringLiteral("run.sh"));
     EndPipe pipe(runDir.filePath(QLatin1String(kEndPipeName)));
     if (!pipe.isValid() || !writeWrapper(wrapper, runDir.path(), script))
@@ -148,10 +145,10 @@ bool runInTerminal(const QString &script, const ConsolePlace &place, LaunchFailu
 } // namespace
 
 bool runScriptAndWait(const QString &script, int windowStyle, const ConsolePlace &place,
-                      LaunchFailure &failure) {
+                      LaunchFailure &failure, const QString &runFolder) {
     if (windowStyle == kHiddenWindow)
         return runHidden(script, failure);
-    return runInTerminal(script, place, failure);
+    return runInTerminal(script, place, failure, runFolder);
 }
 
 } // namespace qm::detail

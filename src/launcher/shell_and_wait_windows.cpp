@@ -51,8 +51,9 @@ void waitFor(HANDLE process) {
 
 } // namespace
 
+// The command interpreter needs no wrapper: `runFolder` is of no use here.
 bool runScriptAndWait(const QString &script, int windowStyle, const ConsolePlace &place,
-                      LaunchFailure &failure) {
+                      LaunchFailure &failure, const QString &) {
     // cmd strips the outer pair of quotes and keeps the inner ones.
     std::wstring line =
         L"cmd.exe /d /c \"\"" + QDir::toNativeSeparators(script).toStdWString() + L"\"\"";

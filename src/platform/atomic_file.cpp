@@ -2,8 +2,10 @@
 
 #include "platform/platform.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryFile>
 
@@ -35,11 +37,15 @@ bool renameOver(const QString &from, const QString &to) {
 #endif
 }
 
-// QSaveFile writes a link's target; the program's own files must not.
+const QString kTemporaryMark = QStringLiteral(".quillmoss-");
+
+// QSaveFile writes a link's target; the program's own files must not. The
+// temporary file's name says whose it is, so that one a kill left behind can
+// be told from a user's file and removed at the next start.
 bool replaceAtomically(const QString &path, const QByteArray &bytes) {
     const QFileInfo info(path);
-    QTemporaryFile temporary(
-        info.dir().filePath(QLatin1Char('.') + info.fileName() + QStringLiteral(".XXXXXX")));
+    QTemporaryFile temporary(info.dir().filePath(QLatin1Char('.') + info.fileName() +
+                                                 kTemporaryMark + QStringLiteral("XXXXXX")));
     if (!temporary.open() || !writeAll(temporary, bytes))
         return false;
     temporary.close();
@@ -89,6 +95,21 @@ bool openInPlace(QFile &file, const QString &path, AtLink atLink) {
 bool writeFileAtomically(const QString &path, const QByteArray &bytes, AtLink atLink) {
     return atLink == AtLink::Replace ? replaceAtomically(path, bytes)
                                      : saveThroughLink(path, bytes);
+}
+
+void removeStaleTemporaryFiles(const QString &folder) {
+    static const QRegularExpression ours(QStringLiteral("^\\..+") +
+                                         QRegularExpression::escape(kTemporaryMark) +
+                                         QStringLiteral("[A-Za-z0-9]{6}$"));
+    const QDateTime minuteAgo = QDateTime::currentDateTime().addSecs(-60);
+    const QFileInfoList files =
+        QDir(folder).entryInfoList({QStringLiteral(".*") + kTemporaryMark + QLatin1Char('*')},
+                                   QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &file : files) {
+        if (ours.match(file.fileName()).hasMatch() && !file.isSymLink() &&
+            platform::isOwnFile(file.filePath()) && file.lastModified() < minuteAgo)
+            QFile::remove(file.filePath());
+    }
 }
 
 bool writeFileInPlace(const QString &path, const QByteArray &bytes, AtLink atLink) {

@@ -27,4 +27,9 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes,
 // is not followed: the write fails.
 bool writeFileInPlace(const QString &path, const QByteArray &bytes, AtLink atLink);
 
+// Removes from `folder` the temporary files of the program's atomic writes
+// that a killed run left there: this user's, older than a minute (a write
+// under way in another run of the program is younger).
+void removeStaleTemporaryFiles(const QString &folder);
+
 } // namespace qm

@@ -18,9 +18,11 @@ QStringList directoryLevels(const QString &path) {
     return levels;
 }
 
+// New levels are writable by their owner only, whatever the umask allows:
+// a build refuses a folder that others may write.
 void CreateNewDirectory(const QString &path) {
     for (const QString &level : directoryLevels(platform::expandDirectory(path)))
-        QDir().mkdir(level);
+        platform::makeDirectory(level);
 }
 
 } // namespace qm

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
@@ -84,11 +86,24 @@ QString forbiddenFileNameCharacters() {
     return QChar(0) + characters;
 }
 
+bool holdsControlCharacter(const QString &text) {
+    return std::any_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
 QString cacheDirectory() {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     if (dir.isEmpty())
         dir = QDir::homePath() + QStringLiteral("/.cache");
     return dir + QStringLiteral("/quillmoss-java");
+}
+
+bool makeDirectory(const QString &path) {
+#ifdef Q_OS_WIN
+    return QDir().mkdir(path);
+#else
+    return ::mkdir(QFile::encodeName(path).constData(), 0755) == 0;
+#endif
 }
 
 void setHidden(const QString &path, bool hidden) {
@@ -114,6 +129,30 @@ void makeWritable(const QString &path) {
     const QFile::Permissions permissions = info.permissions();
     if (!permissions.testFlag(QFile::WriteOwner))
         QFile::setPermissions(path, permissions | QFile::WriteOwner);
+#endif
+}
+
+bool isOwnFile(const QString &path) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(path);
+    return true;
+#else
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 &&
+           status.st_uid == ::geteuid();
+#endif
+}
+
+void widenToOwnerReadWrite(const QString &path) {
+#ifdef Q_OS_WIN
+    makeWritable(path); // every file is readable for its owner there
+#else
+    const QFileInfo info(path);
+    if (!info.isFile() || info.ownerId() != ::geteuid())
+        return;
+    const QFile::Permissions ownerReadWrite = QFile::ReadOwner | QFile::WriteOwner;
+    if ((info.permissions() & ownerReadWrite) != ownerReadWrite)
+        QFile::setPermissions(path, info.permissions() | ownerReadWrite);
 #endif
 }
 

@@ -41,9 +41,17 @@ QString expandDirectory(const QString &text);
 // control characters.
 QString forbiddenFileNameCharacters();
 
+// Whether the text holds a control character (NUL, a tab, an escape, DEL):
+// no folder a user would choose, and one the system may not name.
+bool holdsControlCharacter(const QString &text);
+
 // Where the program keeps what it can make again, such as the compiler's
 // class-data archive; not created here.
 QString cacheDirectory();
+
+// Makes one folder that only its owner may write (others may read and
+// enter it, as the umask allows); false when it cannot be made.
+bool makeDirectory(const QString &path);
 
 // Program-owned files rest hidden on Windows; a no-op elsewhere.
 void setHidden(const QString &path, bool hidden);
@@ -52,6 +60,15 @@ void setHidden(const QString &path, bool hidden);
 // as setting a file's attributes to normal does on Windows. Files of others,
 // and missing ones, are left alone.
 void makeWritable(const QString &path);
+
+// Whether the file at `path` (not a link's target) belongs to this user.
+// Always true on Windows.
+bool isOwnFile(const QString &path);
+
+// A file of this user that its owner may not read or write becomes readable
+// and writable for its owner; nothing else about its mode changes, and files
+// of others, and missing ones, are left alone.
+void widenToOwnerReadWrite(const QString &path);
 
 // From now on a write past the file-size limit (ulimit -f) fails with an
 // error the caller sees, instead of the signal ending the program. Programs

@@ -86,6 +86,7 @@ bool WriteSettings(const QString &programDir, qint16 First, qint16 Mode, qint16 
                    const QString &Path) {
     const QString path = settingsFilePath(programDir);
     platform::setHidden(path, false);
+    platform::widenToOwnerReadWrite(path); // the next start must read what is written
     QStringEncoder encode(QStringConverter::System);
     const bool ok = writeFileAtomically(
         path, encode(settingsFileText({First, Mode, Class, Path}, platform::lineEnd())));
@@ -104,6 +105,9 @@ Settings defaultSettings() {
 ReadSetResult ReadSet(const QString &programDir) {
     const QString path = settingsFilePath(programDir);
     platform::setHidden(path, false);
+    // A file its owner may not read would otherwise lose its values to the
+    // defaults at every start.
+    platform::widenToOwnerReadWrite(path);
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         WriteSettings(programDir, defaultSettings());
@@ -141,7 +145,9 @@ ValidatedSettings validateSettingsText(const QString &SetText) {
     s.Path = GetSet(SetText, QStringLiteral("Path"), 7, ValueCleanup::InnerSpacesKept);
     // Nothing but blanks counts as missing. So does a value that held the
     // closing marker split by a line break: written back, it would end early.
-    if (s.Path.isEmpty() || s.Path.contains(QLatin1String("[Path-]"))) {
+    // A control character makes it invalid.
+    if (s.Path.isEmpty() || s.Path.contains(QLatin1String("[Path-]")) ||
+        platform::holdsControlCharacter(s.Path)) {
         rewrite = true;
         s.Path = platform::defaultSourcePath();
     }

@@ -1,10 +1,11 @@
 // The program's entry: prepares the skin file, runs the main window's
-// initialisation (the settings load and the first-start step), creates and
-// shows the main window, opens the file named on the command line if any,
-// then runs the event loop until the window has gone.
+// initialisation (the settings load and the first-start step), clears what a
+// killed run left behind, creates and shows the main window, opens the file named on the command
+// line if any, then runs the event loop until the window has gone.
 #include "platform/platform.h"
 #include "startup/chinese_catalogue.h"
 #include "startup/initialisation.h"
+#include "startup/leftovers.h"
 #include "startup/skin.h"
 #include "workspace/main_window.h"
 #include "workspace/source_keeper.h"
@@ -27,6 +28,7 @@ int Main(int argc, char *argv[]) {
     app.setStyleSheet(readSkin(state.programDir));
 
     state.settings = initialiseSettings(state.programDir, &state.pathMapped);
+    clearLeftovers(state.programDir, state.settings.Path);
     Frm_java window(state);
     window.showAtStart();
     if (const auto file = fileArgument(QCoreApplication::arguments()))

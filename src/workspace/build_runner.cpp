@@ -33,10 +33,9 @@ void BuildRunner::buildClicked() {
     };
     diagnostics->clear();
     const build::BuildResult result = build::Comp(request, afterRun);
-    if (result.outcome == build::BuildOutcome::NoTerminal)
-        prompter.showError(window, build::messageTitle(), build::noTerminalText());
-    if (result.outcome == build::BuildOutcome::UnsafeName)
-        prompter.showError(window, build::messageTitle(), build::unusableNameText());
+    const QString refusal = build::refusalText(result);
+    if (!refusal.isEmpty())
+        prompter.showError(window, build::messageTitle(), refusal);
     // Marks point at lines of the compiled text; after an edit during the run
     // they could point anywhere.
     if (result.javacOutputRead && editorBytes(form.Txt_edit) == compiled)

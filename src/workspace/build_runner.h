@@ -1,8 +1,9 @@
 #pragma once
-// "编译+运行": hands the editor's text to the build, reports the two
-// failures the user must hear about (a missing terminal, a name in 文件 that
-// no file can have), and once the console has closed shows javac's errors
-// and warnings in the editor.
+// "编译+运行": hands the editor's text to the build, reports the failures
+// the user must hear about (a missing terminal, a name in 文件 that no file
+// can have, a build folder that may not be built in, files that could not
+// be written), and once the console has closed shows javac's errors and
+// warnings in the editor.
 
 #include <QObject>
 

@@ -1,5 +1,6 @@
 #include "workspace/main_window.h"
 
+#include "build/javac_server.h"
 #include "controls/open_file_chooser.h"
 #include "controls/prompter.h"
 #include "controls/skin_button.h"
@@ -212,6 +213,9 @@ void Frm_java::closeEvent(QCloseEvent *event) {
         return;
     }
     closeSecondaryWindows();
+    // The program is quitting; a build still waiting for its console must
+    // not start the warm javac when it returns.
+    build::JavacServer::instance()->shutDown();
     event->accept();
 }
 

@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 #include "platform/text_decoding.h"
 
+#include <QFileInfo>
 #include <QStringEncoder>
 
 namespace qm {
@@ -26,6 +27,14 @@ std::optional<QString> sourcePath(const QString &directoryField, const QString &
 QString saveQuestion(const QString &directoryField, const QString &nameField) {
     return QStringLiteral("将改动保存到 ") + directoryField + platform::separator() + nameField +
            QStringLiteral(".java？");
+}
+
+QString largeFileQuestion(const QString &path, qint64 size) {
+    const double megabytes = double(size) / (1024 * 1024);
+    return QStringLiteral("“%1”有 %2 MB，不像是 Java 源文件。\n"
+                          "打开这么大的文件要等很久，编辑也会很慢。仍要打开吗？")
+        .arg(QFileInfo(path).fileName())
+        .arg(megabytes, 0, 'f', 0);
 }
 
 QString decodeSource(const QByteArray &bytes) {

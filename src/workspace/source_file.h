@@ -23,6 +23,13 @@ std::optional<QString> sourcePath(const QString &directoryField, const QString &
 // "将改动保存到 <dir>/<name>.java？", with both fields shown as they stand.
 QString saveQuestion(const QString &directoryField, const QString &nameField);
 
+// Above this size a file is opened only after a question: no learner's
+// source comes near it, and the editor would take long to show it.
+inline constexpr qint64 kLargeSourceBytes = 50 * 1024 * 1024;
+
+// The question before opening the file at `path` of `size` bytes.
+QString largeFileQuestion(const QString &path, qint64 size);
+
 // A file's text as the editor gets it: decoded as decodeText chooses (UTF-8,
 // or GB18030 from Chinese Windows), NUL characters included, every line end
 // (CR LF, CR or LF) made the system's, so a save writes one kind.

@@ -5,13 +5,13 @@
 #include "controls/skin_button.h"
 #include "platform/atomic_file.h"
 #include "platform/create_directory.h"
+#include "platform/regular_file.h"
 #include "workspace/editor_setup.h"
 #include "workspace/editor_text.h"
 #include "workspace/main_form.h"
 #include "workspace/source_file.h"
 #include "workspace/workspace_state.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QTimer>
@@ -22,6 +22,7 @@ namespace qm {
 namespace {
 const QString kJavaFilter = QStringLiteral("Java源文件(*.java)");
 const QString kConfirmTitle = QStringLiteral("保存确认");
+const QString kOpenTitle = QStringLiteral("打开");
 } // namespace
 
 SourceKeeper::SourceKeeper(QWidget *owner, MainForm &controls, WorkspaceState &workspace,
@@ -93,14 +94,19 @@ void SourceKeeper::openFile(const QString &path) {
         loadFile(path);
 }
 
+// Regular files only, checked without opening them: a named pipe or a device
+// would hold the window. A huge file is read only when the user wants it.
 void SourceKeeper::loadFile(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const qint64 size = platform::regularFileSize(path);
+    if (size < 0)
         return;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    if (size > kLargeSourceBytes &&
+        !prompter.askYesNo(window, kOpenTitle, largeFileQuestion(path, size)))
         return;
-    loadEditorText(form.Txt_edit, decodeSource(bytes));
+    const std::optional<QByteArray> bytes = platform::readRegularFile(path);
+    if (!bytes)
+        return;
+    loadEditorText(form.Txt_edit, decodeSource(*bytes));
     showTextStart(form.Txt_edit);
     state.Saved = true;
     openedFolder = QFileInfo(path).absolutePath();

@@ -14,6 +14,8 @@ using qm::platform::ScriptKind;
 
 namespace {
 
+const BuildPlaces kPlaces{"D:\\MyJava\\ClassFiles", "C:\\Temp\\run"};
+
 // True when no mark "@name@" of the template is left unfilled.
 bool noMarkLeft(const QStringList &lines) {
     static const QRegularExpression mark("@[a-z][a-z0-9_]*@");
@@ -68,18 +70,25 @@ private slots:
         QTest::addColumn<bool>("compiles");
         QTest::addColumn<bool>("viewerFound");
         QTest::addColumn<QStringList>("expected");
-        const QString javac = "javac -J-XX:TieredStopAtLevel=1 -J-XX:+UseSerialGC "
-                              "-J-XX:-UsePerfData -encoding UTF-8 ";
+        const QString classes = kPlaces.classDirectory();
+        const QString javac = "javac -proc:none -J-XX:TieredStopAtLevel=1 -J-XX:+UseSerialGC "
+                              "-J-XX:-UsePerfData -encoding UTF-8 -d \"" +
+                              classes + "\" -cp \"%class_path%\" ";
         const auto compile = [&](const QString &arguments) {
-            // javac's status is kept before "type" shows its output.
+            // javac runs in the run folder; its status is kept before "type"
+            // shows its output; the program runs in the build directory.
             return QStringList{"@echo off",
-                               "D:",
-                               "cd D:\\MyJava\\ClassFiles",
+                               "set class_path=" + classes + ";D:\\MyJava\\ClassFiles",
+                               "if defined CLASSPATH set class_path=" + classes + ";%CLASSPATH%",
+                               "cd /d \"C:\\Temp\\run\"",
                                "echo ------------编译中...------------",
                                javac + arguments + " > javac-output.txt 2>&1",
                                "set compiled=%ERRORLEVEL%",
-                               "type javac-output.txt"};
+                               "type javac-output.txt",
+                               "D:",
+                               "cd D:\\MyJava\\ClassFiles"};
         };
+        const QString java = "java -cp \"%class_path%\" ";
         const QString compiled = "echo ----------编译+运行完成----------";
         // ERRORLEVEL is read when the line runs, after the program.
         const QString ended = "echo ----------运行结束，退出代码 %errorlevel%----------";
@@ -89,20 +98,21 @@ private slots:
         QTest::newRow("standard") << "Hello"
                                   << "" << 0 << true << false
                                   << compile("Hello.java") +
-                                         QStringList{compiled, "java Hello", ended, "pause"};
+                                         QStringList{compiled, java + "Hello", ended, "pause"};
         QTest::newRow("compile error runs nothing")
             << "Hello"
             << "" << 0 << false << true << compile("Hello.java") + QStringList{failed, "pause"};
         QTest::newRow("package") << "Hello"
                                  << "demo.app" << 0 << true << false
-                                 << compile("-d . Hello.java") + QStringList{compiled,
-                                                                             "java demo.app.Hello",
-                                                                             ended, "pause"};
+                                 << compile("Hello.java") + QStringList{compiled,
+                                                                        java + "demo.app.Hello",
+                                                                        ended, "pause"};
         QTest::newRow("applet") << "Hello"
                                 << "" << 1 << true << true
-                                << compile("Hello.java") + QStringList{compiled, where,
-                                                                       "appletviewer Hello.HTML",
-                                                                       ended, "pause"};
+                                << compile("Hello.java") +
+                                       QStringList{compiled, where,
+                                                   "appletviewer \"" + classes + "\\Hello.HTML\"",
+                                                   ended, "pause"};
         QTest::newRow("applet, no viewer")
             << "Hello"
             << "" << 1 << true << false
@@ -113,7 +123,7 @@ private slots:
         QTest::newRow("empty name")
             << ""
             << "" << 0 << true << false
-            << compile(".java") + QStringList{compiled, "java ", ended, "pause"};
+            << compile(".java") + QStringList{compiled, java, ended, "pause"};
     }
 
     void batchRun() {
@@ -123,13 +133,13 @@ private slots:
         QFETCH(bool, compiles);
         QFETCH(bool, viewerFound);
         QFETCH(QStringList, expected);
-        const QStringList lines =
-            batchScriptLines("D:\\MyJava", ScriptTarget{name, package, BuildKind(compType)});
+        const QStringList lines = batchScriptLines(
+            "D:\\MyJava", kPlaces, ScriptTarget{name, package, BuildKind(compType)});
         QCOMPARE(commandsRun(lines, compiles, viewerFound), expected);
     }
 
     void batchBytes() {
-        const QStringList lines = batchScriptLines("D:\\MyJava", ScriptTarget{"Hello"});
+        const QStringList lines = batchScriptLines("D:\\MyJava", kPlaces, ScriptTarget{"Hello"});
         QVERIFY(noMarkLeft(lines));
         // Every line ends in CR LF, the last one too. The code page here is
         // UTF-8; on Windows it is the system's.
@@ -150,13 +160,11 @@ private slots:
         QTest::addColumn<QStringList>("values");
         QTest::newRow("standard") << "Hello"
                                   << "" << 0
-                                  << QStringList{"source_file='Hello.java'", "package=''",
-                                                 "run_kind='program'", "run_class='Hello'",
-                                                 "applet_page=''"};
+                                  << QStringList{"source_file='Hello.java'", "run_kind='program'",
+                                                 "run_class='Hello'", "applet_page=''"};
         QTest::newRow("package") << "Hello"
                                  << "作业.第一章" << 0
-                                 << QStringList{"source_file='Hello.java'", "package='作业.第一章'",
-                                                "run_kind='program'",
+                                 << QStringList{"source_file='Hello.java'", "run_kind='program'",
                                                 "run_class='作业.第一章.Hello'"};
         QTest::newRow("applet") << "Hello"
                                 << "" << 1
@@ -178,11 +186,15 @@ private slots:
                                "/home/u/.cache/q",
                                "/home/u/.cache/q/javac-17.0.1-5.jsa",
                                true};
-        const QStringList lines = posixScriptLines(
-            "/home/u/MyJava/ClassFiles", setup, ScriptTarget{name, package, BuildKind(compType)});
+        const QStringList lines =
+            posixScriptLines({"/home/u/MyJava/ClassFiles", "/run/user/1000/quillmoss-run-7-AbCdEf"},
+                             setup, ScriptTarget{name, package, BuildKind(compType)});
         QCOMPARE(lines.first(), "#!/bin/bash");
         QVERIFY(noMarkLeft(lines));
         values << "build_dir='/home/u/MyJava/ClassFiles'"
+               << "run_dir='/run/user/1000/quillmoss-run-7-AbCdEf'"
+               << "class_dir='/run/user/1000/quillmoss-run-7-AbCdEf/classes'"
+               << "javac_output='/run/user/1000/quillmoss-run-7-AbCdEf/javac-output.txt'"
                << "javac='/usr/bin/javac'"
                << "jdk='/usr/lib/jvm/j17'"
                << "javac_archive='/home/u/.cache/q/javac-17.0.1-5.jsa'"
@@ -197,18 +209,20 @@ private slots:
     void posixValuesOfTheWarmJavac() {
         JavacSetup setup{"/usr/bin/javac", "/usr/lib/jvm/j17", "17.0.1", "/c", "", false};
         setup.server = {"/tmp/quillmoss-javac-x", 4242};
-        const QStringList served = posixScriptLines("/b", setup, ScriptTarget{"Hello"});
+        const QStringList served = posixScriptLines({"/b", "/r"}, setup, ScriptTarget{"Hello"});
         QVERIFY(served.contains("server_dir='/tmp/quillmoss-javac-x'"));
         QVERIFY(served.contains("server_pid='4242'"));
         QVERIFY(served.contains("make_archive=''"));
         QVERIFY(served.contains("archive_sample=''"));
         setup.makeArchive = true;
-        const QString making = posixScriptLines("/b", setup, ScriptTarget{"Hello"}).join('\n');
+        const QString making =
+            posixScriptLines({"/b", "/r"}, setup, ScriptTarget{"Hello"}).join('\n');
         QVERIFY(making.contains("\narchive_sample='// A small program"));
         QVERIFY(making.contains("        System.out.println(sb.reverse() + \" \" + keys.size());\n"
                                 "    }\n}\n'\n"));
         setup.cacheDirectory.clear();
-        QVERIFY(posixScriptLines("/b", setup, ScriptTarget{"Hello"}).contains("make_archive=''"));
+        QVERIFY(posixScriptLines({"/b", "/r"}, setup, ScriptTarget{"Hello"})
+                    .contains("make_archive=''"));
     }
 
     void posixBytesAreUtf8WithLf() {
@@ -260,40 +274,27 @@ private slots:
         QTest::addColumn<QStringList>("classNames");
         QTest::addColumn<int>("classCount");
         QTest::addColumn<int>("keepClasses");
-        QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("expected");
         const QString d = "/b/ClassFiles/";
         QTest::newRow("scanned names in order")
-            << QStringList{"Shape", "Hello"} << 2 << 0 << "Hello"
-            << QStringList{d + "Shape.class", d + "Hello.class", d + "Hello.java",
-                           d + "Hello.HTML"};
-        QTest::newRow("kept classes") << QStringList{"Shape", "Hello"} << 2 << 1 << "Hello"
-                                      << QStringList{d + "Hello.java", d + "Hello.HTML"};
-        QTest::newRow("any non-zero keeps") << QStringList{"Hello"} << 1 << -1 << "Hello"
-                                            << QStringList{d + "Hello.java", d + "Hello.HTML"};
+            << QStringList{"Shape", "Hello"} << 2 << 0
+            << QStringList{d + "Shape.class", d + "Hello.class"};
+        QTest::newRow("kept classes") << QStringList{"Shape", "Hello"} << 2 << 1 << QStringList{};
+        QTest::newRow("any non-zero keeps") << QStringList{"Hello"} << 1 << -1 << QStringList{};
         QTest::newRow("empty and unreached entries")
-            << QStringList{"", "A"} << 4 << 0 << "A"
-            << QStringList{d + "A.class", d + "A.java", d + "A.HTML"};
+            << QStringList{"", "A"} << 4 << 0 << QStringList{d + "A.class"};
         QTest::newRow("names leaving the directory")
-            << QStringList{"../../x", "a\\b", ".", "..", "ok"} << 5 << 0 << "ok"
-            << QStringList{d + "ok.class", d + "ok.java", d + "ok.HTML"};
-        QTest::newRow("empty file name")
-            << QStringList{} << 0 << 0 << "" << QStringList{d + ".java", d + ".HTML"};
-        QTest::newRow("unconfined file name")
-            << QStringList{"Hello"} << 1 << 0 << "../Hello" << QStringList{d + "Hello.class"};
+            << QStringList{"../../x", "a\\b", ".", "..", "ok"} << 5 << 0
+            << QStringList{d + "ok.class"};
     }
 
     void deletionList() {
         QFETCH(QStringList, classNames);
         QFETCH(int, classCount);
         QFETCH(int, keepClasses);
-        QFETCH(QString, name);
         QFETCH(QStringList, expected);
-        // javac's output goes last, whatever else does.
-        expected << "/b/ClassFiles/javac-output.txt";
-        QCOMPARE(
-            filesToDelete("/b/ClassFiles/", name, "", classNames, classCount, qint16(keepClasses)),
-            expected);
+        QCOMPARE(filesToDelete("/b/ClassFiles/", "", classNames, classCount, qint16(keepClasses)),
+                 expected);
     }
 
     void packageClassesAndDirectories() {
@@ -302,12 +303,10 @@ private slots:
         QCOMPARE(packageDirectory(""), "");
         QCOMPARE(packageDirectories(d, "a.b.c"), (QStringList{d + "a/b/c", d + "a/b", d + "a"}));
         QCOMPARE(packageDirectories(d, ""), QStringList{});
-        // Class files lie in the package's directory, the copy and the page above it.
-        QCOMPARE(filesToDelete(d, "Hello", "demo.app", {"Shape", "Hello"}, 2, 0),
-                 (QStringList{d + "demo/app/Shape.class", d + "demo/app/Hello.class",
-                              d + "Hello.java", d + "Hello.HTML", d + "javac-output.txt"}));
-        QCOMPARE(filesToDelete(d, "Hello", "demo.app", {"Hello"}, 1, 1),
-                 (QStringList{d + "Hello.java", d + "Hello.HTML", d + "javac-output.txt"}));
+        // Class files lie in the package's directory.
+        QCOMPARE(filesToDelete(d, "demo.app", {"Shape", "Hello"}, 2, 0),
+                 (QStringList{d + "demo/app/Shape.class", d + "demo/app/Hello.class"}));
+        QCOMPARE(filesToDelete(d, "demo.app", {"Hello"}, 1, 1), QStringList{});
         QCOMPARE(
             appletPageLines(ScriptTarget{"Hello", "demo.app", BuildKind::Applet}, 200, 400).at(1),
             "<applet code=\"demo.app.Hello.class\" height=200 width=400>");

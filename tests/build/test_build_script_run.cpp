@@ -4,9 +4,11 @@
 // a JDK's archive is looked up and made as it should be.
 
 #include "build/build_script.h"
+#include "run_layout.h"
 #include "test_files.h"
 #include "wait_for.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -58,6 +60,12 @@ void writeFakeJdk(const QString &jdk, const QByteArray &archive) {
                       "' ] || rm -f \"${a#*=}\";; esac; done");
 }
 
+// The name the archive job gives an archive holding `content`.
+QString archiveName(const QByteArray &content, const QString &version = kVersion) {
+    return "javac-" + version + "-" +
+           QCryptographicHash::hash(content, QCryptographicHash::Md5).toHex() + ".jsa";
+}
+
 struct Run {
     QStringList calls; // the tools' log, entry by entry
     QString output;
@@ -71,16 +79,17 @@ public:
         writeFakeTool(bin, "java", 0);
     }
 
-    // The script as Comp writes it, javac looked for where the script's PATH looks.
+    // The script as Comp writes it into a fresh run folder, javac looked for
+    // where the script's PATH looks.
     Run run(const QString &buildDir, const QString &cacheDir, const ScriptTarget &target,
             const QProcessEnvironment &extra = {}) {
         const QString path = extra.value("PATH", bin + ":/usr/bin:/bin");
         const JavacSetup setup = probeJavac(cacheDir, path.split(':'));
-        QDir().mkpath(buildDir);
-        const QString script = buildDir + "/Tamsorley.sh";
+        const BuildPlaces places = qm::testing::layOutRunFolder(runDir(), buildDir);
+        const QString script = runDir() + "/Tamsorley.sh";
         QFile file(script);
         file.open(QIODevice::WriteOnly);
-        file.write(textFileBytes(posixScriptLines(buildDir, setup, target),
+        file.write(textFileBytes(posixScriptLines(places, setup, target),
                                  qm::platform::ScriptKind::Posix));
         file.close();
         QFile::remove(log());
@@ -113,6 +122,7 @@ public:
     }
 
     QString log() const { return root.filePath("log"); }
+    QString runDir() const { return root.filePath("run"); }
 
     // A fake JDK first on the search path of the next runs.
     QProcessEnvironment withJdk(const QByteArray &archive) {
@@ -206,18 +216,19 @@ private slots:
         const Run run =
             runner.run(buildDir, runner.cache, ScriptTarget{name, package, BuildKind(compType)});
 
-        // No JDK layout behind this javac: no JVM flags for it. The program runs
-        // only when javac's own status says it compiled, not tee's.
-        QStringList expected{"javac", buildDir, "-encoding", "UTF-8"};
-        if (!package.isEmpty())
-            expected << "-d"
-                     << ".";
-        expected << name + ".java";
+        // No JDK layout behind this javac: no JVM flags for it. javac runs in
+        // the run folder, its classes go there, and no annotation processor
+        // runs. The program runs in the build directory, only when javac's
+        // own status says it compiled, not tee's.
+        const QString classes = runner.runDir() + "/classes";
+        QStringList expected{
+            "javac", runner.runDir(), "-proc:none", "-encoding",       "UTF-8",
+            "-d",    classes,         "-cp",        "classes:build/.", name + ".java"};
         const QString runName = package.isEmpty() ? name : package + "." + name;
         if (javacStatus == 0 && compType == 0)
-            expected << "java" << buildDir << runName;
+            expected << "java" << buildDir << "-cp" << classes + ":." << runName;
         if (javacStatus == 0 && compType == 1)
-            expected << "appletviewer" << buildDir << name + ".HTML";
+            expected << "appletviewer" << buildDir << classes + "/" + name + ".HTML";
         QCOMPARE(run.calls, expected);
 
         const QString ok = "----------编译+运行完成----------";
@@ -228,14 +239,44 @@ private slots:
         QCOMPARE(run.output.contains("运行结束"), javacStatus == 0);
         QVERIFY(run.output.endsWith("请按任意键继续. . ."));
         QVERIFY2(cacheFiles(runner.cache).isEmpty(), "no JDK, yet an archive was made");
-        // javac's output shows in the console and is kept in the build directory.
+        // javac's output shows in the console and is kept in the run folder.
         QVERIFY(run.output.contains(QString::fromUtf8(kJavacSays + kJavacCounts)));
-        QCOMPARE(qm::testing::fileBytes(buildDir + "/" + javacOutputFileName()),
+        QCOMPARE(qm::testing::fileBytes(runner.runDir() + "/" + javacOutputFileName()),
                  kJavacSays + kJavacCounts);
 
         QDirIterator it(runner.root.path(), {"INJ*"}, QDir::Files, QDirIterator::Subdirectories);
         const QString injected = it.hasNext() ? it.next() : QString();
         QVERIFY2(injected.isEmpty(), qPrintable("injected command ran: " + injected));
+    }
+
+    // The build's own classes come first; then what javac and java found
+    // before: CLASSPATH, its relative entries below the build directory
+    // (where java runs, and "build" leads javac from the run folder).
+    void classPathKeepsItsMeaning_data() {
+        QTest::addColumn<QString>("classPath"); // "<unset>" for none
+        QTest::addColumn<QString>("forJavac");
+        QTest::addColumn<QString>("forJava");
+        QTest::newRow("none") << "<unset>"
+                              << "classes:build/."
+                              << ":.";
+        QTest::newRow("relative, absolute, empty") << "lib/x.jar:/opt/y.jar:"
+                                                   << "classes:build/lib/x.jar:/opt/y.jar:build/"
+                                                   << ":lib/x.jar:/opt/y.jar:";
+    }
+
+    void classPathKeepsItsMeaning() {
+        QFETCH(QString, classPath);
+        QFETCH(QString, forJavac);
+        QFETCH(QString, forJava);
+        ScriptRunner runner;
+        writeFakeTool(runner.bin, "javac", 0);
+        QProcessEnvironment env;
+        if (classPath != "<unset>")
+            env.insert("CLASSPATH", classPath);
+        const Run run = runner.run(runner.root.filePath("b:c"), "", ScriptTarget{"Hello"}, env);
+        QCOMPARE(run.calls.at(run.calls.indexOf("-cp") + 1), forJavac);
+        QCOMPARE(run.calls.at(run.calls.lastIndexOf("-cp") + 1),
+                 runner.runDir() + "/classes" + forJava);
     }
 
     void runEndTellsStatusAndTime_data() {
@@ -312,14 +353,12 @@ private slots:
         ScriptRunner runner;
         const QProcessEnvironment env = runner.withJdk("ARCHIVE");
         const QString buildDir = runner.root.filePath("b");
-        const QString archive = runner.cache + "/javac-" + kVersion + "-7.jsa";
+        const QString archive = runner.cache + "/" + archiveName("ARCHIVE");
 
         // First build: no archive yet; it is made once the run is over.
         const Run first = runner.run(buildDir, runner.cache, ScriptTarget{"Hello"}, env);
-        QStringList quick{"javac", buildDir};
-        quick << quickJavacFlags() << "-encoding"
-              << "UTF-8"
-              << "Hello.java";
+        QStringList quick{"javac", runner.runDir()};
+        quick << quickJavacFlags() << "-proc:none";
         QCOMPARE(first.calls.mid(0, quick.size()), quick);
         QVERIFY(waitForCache(runner.cache, {QFileInfo(archive).fileName()}));
         QCOMPARE(qm::testing::fileBytes(archive), QByteArray("ARCHIVE"));
@@ -332,19 +371,27 @@ private slots:
         QVERIFY(!runner.loggedCalls().join(' ').contains("ArchiveClassesAtExit"));
     }
 
+    // An archive's name holds its MD5 sum; the program checks it before use.
+    // One that does not hold what its name says is removed, as is one named
+    // by its size as before; another JDK's stays.
     void damagedArchiveIsNotUsed_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("fileName");
-        QTest::newRow("truncated") << QByteArray("ARCH") << "javac-" + kVersion + "-7.jsa";
-        QTest::newRow("grown") << QByteArray("ARCHIVE!!") << "javac-" + kVersion + "-7.jsa";
-        QTest::newRow("no size in the name")
-            << QByteArray("ARCHIVE") << "javac-" + kVersion + "-.jsa";
-        QTest::newRow("another JDK's") << QByteArray("ARCHIVE") << "javac-11.0.2-7.jsa";
+        QTest::addColumn<bool>("stays");
+        QTest::newRow("truncated") << QByteArray("ARCH") << archiveName("ARCHIVE") << false;
+        QTest::newRow("bytes changed") << QByteArray("ARCHIVF") << archiveName("ARCHIVE") << false;
+        QTest::newRow("named by its size")
+            << QByteArray("ARCHIVE") << "javac-" + kVersion + "-7.jsa" << false;
+        QTest::newRow("no sum in the name")
+            << QByteArray("ARCHIVE") << "javac-" + kVersion + "-.jsa" << false;
+        QTest::newRow("another JDK's")
+            << QByteArray("ARCHIVE") << archiveName("ARCHIVE", "11.0.2") << true;
     }
 
     void damagedArchiveIsNotUsed() {
         QFETCH(QByteArray, content);
         QFETCH(QString, fileName);
+        QFETCH(bool, stays);
         ScriptRunner runner;
         const QProcessEnvironment env = runner.withJdk("ARCHIVE");
         QVERIFY(QDir().mkpath(runner.cache));
@@ -353,10 +400,10 @@ private slots:
             runner.run(runner.root.filePath("b"), runner.cache, ScriptTarget{"Hello"}, env);
         QVERIFY(!run.calls.join(' ').contains("SharedArchiveFile"));
         QVERIFY(run.output.contains("运行结束，退出代码 0"));
-        // A sound one is made beside it.
-        const QString made = "javac-" + kVersion + "-7.jsa";
+        // A sound one is made in its place.
+        const QString made = archiveName("ARCHIVE");
         QStringList expected{made};
-        if (fileName != made)
+        if (stays)
             expected << fileName;
         expected.sort();
         QVERIFY(qm::testing::waitFor(
@@ -375,7 +422,7 @@ private slots:
             runner.jdk + "/bin", "javac", 0,
             "case \"$*\" in *SharedArchiveFile*) echo '# fatal' >&2; kill -ABRT $$;; esac");
         QVERIFY(QDir().mkpath(runner.cache));
-        const QString archive = runner.cache + "/javac-" + kVersion + "-7.jsa";
+        const QString archive = runner.cache + "/" + archiveName("ARCHIVE");
         QVERIFY(qm::testing::writeBytes(archive, "ARCHIVE"));
         const Run run =
             runner.run(runner.root.filePath("b"), runner.cache, ScriptTarget{"Hello"}, env);

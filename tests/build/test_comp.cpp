@@ -1,8 +1,12 @@
 // Comp's file work, without a display: no terminal is found, so the build
-// writes its files, fails to launch, and still cleans up.
+// writes its files, fails to launch, and still cleans up; or a stand-in
+// terminal runs the console's script in place, with stand-ins for the JDK's
+// tools. Also the build folders Comp refuses, and builds that must not tread
+// on each other.
 
 #include "build/build_script.h"
 #include "build/comp.h"
+#include "build/kept_classes.h"
 #include "environment_guard.h"
 #include "launcher/terminal.h"
 #include "temporary_home.h"
@@ -37,6 +41,11 @@ private slots:
         // No terminal program anywhere on the search path.
         QVERIFY(QDir().mkpath(home.filePath("empty-bin")));
         home.environment().set("PATH", home.filePath("empty-bin"));
+        // Run folders go here, where the test finds them.
+        QVERIFY(QDir().mkpath(runtime()));
+        QVERIFY(QFile::setPermissions(runtime(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        home.environment().set("XDG_RUNTIME_DIR", runtime());
     }
 
     void init() { QDir(home.filePath("My Java")).removeRecursively(); }
@@ -57,22 +66,27 @@ private slots:
         QFETCH(int, compType);
         QFETCH(QByteArray, page);
         const QString source = QStringLiteral("class 你好 {\n}");
-        QByteArray copyAtEnd, pageAtEnd;
+        QByteArray copyAtEnd, pageAtEnd, scriptAtEnd;
+        QString run;
         const BuildOutcome outcome =
             Comp(BuildRequest{kPath, source, name, BuildKind(compType), 200, 400}, [&] {
-                copyAtEnd = qm::testing::fileBytes(buildDir() + name + ".java");
-                pageAtEnd = qm::testing::fileBytes(buildDir() + name + ".HTML");
+                run = runFolder();
+                copyAtEnd = qm::testing::fileBytes(run + "/" + name + ".java");
+                pageAtEnd = qm::testing::fileBytes(run + "/classes/" + name + ".HTML");
+                scriptAtEnd = qm::testing::fileBytes(run + "/Tamsorley.sh");
                 return AfterRunValues{kPath, 0, {}, 0};
             }).outcome;
         QCOMPARE(outcome, BuildOutcome::NoTerminal);
         QCOMPARE(copyAtEnd, source.toUtf8() + "\n");
         QCOMPARE(pageAtEnd, page);
         const QStringList script = posixScriptLines(
-            buildDir().chopped(1), probeJavac(home.filePath("cache/quillmoss-java")),
+            {buildDir().chopped(1), run}, probeJavac(home.filePath("cache/quillmoss-java")),
             ScriptTarget{name, "", BuildKind(compType)});
-        QCOMPARE(qm::testing::fileBytes(buildDir() + "Tamsorley.sh"),
-                 textFileBytes(script, qm::platform::ScriptKind::Posix));
+        // The script runs from the run folder; a copy lies in the build folder.
+        QCOMPARE(scriptAtEnd, textFileBytes(script, qm::platform::ScriptKind::Posix));
+        QCOMPARE(qm::testing::fileBytes(buildDir() + "Tamsorley.sh"), scriptAtEnd);
         QCOMPARE(buildFiles(), QStringList{"Tamsorley.sh"});
+        QVERIFY(!QFileInfo::exists(run));
     }
 
     void noTerminalStillCleansUp() {
@@ -200,47 +214,42 @@ private slots:
         QFile::remove(buildDir() + "demo");
     }
 
-    void runningConsoleKeepsReadingItsOwnScript() {
-        // A console still reading the first build's script while a nested build
-        // writes the next one must go on reading the first.
-        Comp(BuildRequest{kPath, "", "First"}, nullptr);
-        QFile running(buildDir() + "Tamsorley.sh");
-        QVERIFY(running.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
-        const QByteArray start = running.read(12);
-        Comp(BuildRequest{kPath, "", "SecondWithALongerName"}, nullptr);
-        const QByteArray seen = start + running.readAll();
-        QVERIFY(seen.contains("'First'"));
-        QVERIFY(!seen.contains("SecondWithALongerName"));
-        QVERIFY(
-            qm::testing::fileBytes(buildDir() + "Tamsorley.sh").contains("SecondWithALongerName"));
-    }
-
-    // A link planted in the build directory under the name of a file the
-    // build writes must not redirect that write outside.
-    void plantedLinksAreReplaced_data() {
-        QTest::addColumn<QString>("file");
-        QTest::newRow("script") << "Tamsorley.sh";
-        QTest::newRow("source copy") << "Hello.java";
-        QTest::newRow("applet page") << "Hello.HTML";
-    }
-
-    void plantedLinksAreReplaced() {
-        QFETCH(QString, file);
+    // A link planted in the build folder under the name of the script's
+    // copy must not redirect that write outside.
+    void plantedLinkIsReplaced() {
         QTemporaryDir outside;
         const QString target = outside.filePath("victim");
         touch(target, "not the build's to change");
-        QVERIFY(QDir().mkpath(buildDir()));
-        QVERIFY(QFile::link(target, buildDir() + file));
-        bool linkDuringRun = true;
-        QByteArray written;
-        Comp(BuildRequest{kPath, "class Hello {}", "Hello", BuildKind::Applet}, [&] {
-            linkDuringRun = QFileInfo(buildDir() + file).isSymLink();
-            written = qm::testing::fileBytes(buildDir() + file);
-            return AfterRunValues{kPath, 0, {"Hello"}, 1};
-        });
-        QVERIFY(!linkDuringRun);
-        QVERIFY(!written.isEmpty());
+        QVERIFY(QFile::link(target, buildDirCreated() + "Tamsorley.sh"));
+        Comp(BuildRequest{kPath, "class Hello {}", "Hello", BuildKind::Applet}, nullptr);
+        QVERIFY(!QFileInfo(buildDir() + "Tamsorley.sh").isSymLink());
+        QVERIFY(qm::testing::fileBytes(buildDir() + "Tamsorley.sh").startsWith("#!/bin/bash"));
         QCOMPARE(qm::testing::fileBytes(target), QByteArray("not the build's to change"));
+    }
+
+    // Kept class files join the build folder as javac would have written
+    // them there, but a link in a class file's place is replaced, and a
+    // package folder that is a link keeps nothing.
+    void keptClassFilesReplaceLinks() {
+        QTemporaryDir classes, outside;
+        QVERIFY(QDir().mkpath(classes.filePath("demo/app")) &&
+                QDir().mkpath(outside.filePath("app")));
+        touch(classes.filePath("Hello.class"), "new Hello");
+        touch(classes.filePath("Hello$1.class"), "new Hello$1");
+        touch(classes.filePath("demo/app/Shape.class"), "new Shape");
+        touch(outside.filePath("victim"), "another class");
+        QVERIFY(QFile::link(outside.filePath("victim"), buildDirCreated() + "Hello.class"));
+        QVERIFY(QFile::link(outside.path(), buildDir() + "demo"));
+        keepClassFiles(classes.path(), buildDir());
+        QCOMPARE(qm::testing::fileBytes(outside.filePath("victim")), QByteArray("another class"));
+        QVERIFY(!QFileInfo(buildDir() + "Hello.class").isSymLink());
+        QCOMPARE(qm::testing::fileBytes(buildDir() + "Hello.class"), QByteArray("new Hello"));
+        QCOMPARE(qm::testing::fileBytes(buildDir() + "Hello$1.class"), QByteArray("new Hello$1"));
+        QVERIFY(!QFileInfo::exists(outside.filePath("app/Shape.class")));
+        QFile::remove(buildDir() + "demo");
+        keepClassFiles(classes.path(), buildDir());
+        QCOMPARE(qm::testing::fileBytes(buildDir() + "demo/app/Shape.class"),
+                 QByteArray("new Shape"));
     }
 
     void javacOutputReachesTheCaller() {
@@ -266,15 +275,20 @@ private slots:
     }
 
     void noRunLeavesNoOutput() {
-        touch(buildDirCreated() + javacOutputFileName(), "left by an earlier run");
+        touch(buildDirCreated() + javacOutputFileName(), "left by an earlier version");
         const BuildResult result = Comp(BuildRequest{kPath, "", "Hello"}, nullptr);
         QCOMPARE(result.outcome, BuildOutcome::NoTerminal);
         QVERIFY(!result.javacOutputRead);
         QCOMPARE(result.javacOutput, QString());
-        QCOMPARE(buildFiles(), QStringList{"Tamsorley.sh"});
     }
 
 private:
+    QString runtime() const { return home.filePath("runtime"); }
+    // The run folder of the build under way.
+    QString runFolder() const {
+        const QStringList found = QDir(runtime()).entryList({"quillmoss-run-*"}, QDir::Dirs);
+        return found.size() == 1 ? runtime() + "/" + found.first() : QString();
+    }
     QString buildDirCreated() const {
         QDir().mkpath(buildDir());
         return buildDir();

@@ -4,9 +4,11 @@
 #include "build/javac_probe.h"
 #include "test_files.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +22,13 @@ namespace {
 const QByteArray kRelease = "IMPLEMENTOR=\"Debian\"\n"
                             "JAVA_RUNTIME_VERSION=\"17.0.15+6-Debian-1deb12u1\"\n"
                             "JAVA_VERSION=\"17.0.15\"\n";
+
+// Sets the file's times `seconds` from now.
+bool touchedAt(const QString &path, qint64 seconds) {
+    const timeval at{QDateTime::currentSecsSinceEpoch() + seconds, 0};
+    const timeval times[2] = {at, at};
+    return ::utimes(QFile::encodeName(path).constData(), times) == 0;
+}
 
 } // namespace
 
@@ -61,28 +70,55 @@ private slots:
         QCOMPARE(jdkVersion(QString::fromUtf8(release)), version);
     }
 
-    void archiveMustHaveTheSizeItsNamePromises_data() {
+    // An archive's name holds its MD5 sum. One that holds something else is
+    // removed, as is one named by its size as before; another JDK's stays.
+    void archiveMustHoldTheSumItsNameNames_data() {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("size");
+        QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("sound");
+        QTest::addColumn<bool>("stays");
         const QString v = "javac-17.0.15+6-Debian-1deb12u1-";
-        QTest::newRow("sound") << v + "7.jsa" << 7 << true;
-        QTest::newRow("truncated") << v + "7.jsa" << 5 << false;
-        QTest::newRow("grown") << v + "7.jsa" << 9 << false;
-        QTest::newRow("empty") << v + "0.jsa" << 0 << false;
-        QTest::newRow("no size") << v + ".jsa" << 3 << false;
-        QTest::newRow("another JDK") << "javac-17.0.14+7-Debian-1deb12u1-7.jsa" << 7 << false;
-        QTest::newRow("a temporary name") << v + "7.jsa.tmp" << 7 << false;
+        const QString sum = QCryptographicHash::hash("archive", QCryptographicHash::Md5).toHex();
+        QTest::newRow("sound") << v + sum + ".jsa" << QByteArray("archive") << true << true;
+        QTest::newRow("truncated") << v + sum + ".jsa" << QByteArray("arch") << false << false;
+        QTest::newRow("a byte changed")
+            << v + sum + ".jsa" << QByteArray("archivf") << false << false;
+        QTest::newRow("empty") << v + sum + ".jsa" << QByteArray() << false << false;
+        QTest::newRow("named by its size")
+            << v + "7.jsa" << QByteArray("archive") << false << false;
+        QTest::newRow("another JDK") << "javac-17.0.14+7-Debian-1deb12u1-" + sum + ".jsa"
+                                     << QByteArray("archive") << false << true;
+        QTest::newRow("a temporary name")
+            << v + sum + ".jsa.tmp" << QByteArray("archive") << false << true;
     }
 
-    void archiveMustHaveTheSizeItsNamePromises() {
+    void archiveMustHoldTheSumItsNameNames() {
         QFETCH(QString, file);
-        QFETCH(int, size);
+        QFETCH(QByteArray, content);
         QFETCH(bool, sound);
-        QVERIFY(qm::testing::writeBytes(cache + "/" + file, QByteArray(size, 'a')));
+        QFETCH(bool, stays);
+        QVERIFY(qm::testing::writeBytes(cache + "/" + file, content));
         const JavacSetup setup = probeJavac(cache, {root->filePath("bin")});
         QCOMPARE(setup.archive, sound ? cache + "/" + file : QString());
         QCOMPARE(setup.makeArchive, !sound);
+        QCOMPARE(QFileInfo::exists(cache + "/" + file), stays);
+    }
+
+    // Checked once, not at every build; a change to it is seen.
+    void archiveIsReadAgainOnlyWhenItChanges() {
+        const QString name = "javac-17.0.15+6-Debian-1deb12u1-" +
+                             QCryptographicHash::hash("archive", QCryptographicHash::Md5).toHex() +
+                             ".jsa";
+        const QString archive = cache + "/" + name;
+        QVERIFY(qm::testing::writeBytes(archive, "archive"));
+        QCOMPARE(probeJavac(cache, {root->filePath("bin")}).archive, archive);
+        QFile file(archive);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.write("ARCHIVE") == 7);
+        file.close();
+        QVERIFY(touchedAt(archive, 5));
+        QCOMPARE(probeJavac(cache, {root->filePath("bin")}).archive, QString());
+        QVERIFY(!QFileInfo::exists(archive));
     }
 
     void jdkBehindTheLink() {
@@ -124,6 +160,10 @@ private slots:
         QTest::addColumn<QString>("situation");
         QTest::addColumn<bool>("make");
         QTest::newRow("this JDK failed before") << "failed" << false;
+        // The note of a failure lasts a day, or until the disk has more room.
+        QTest::newRow("failed a day ago") << "failed long ago" << true;
+        QTest::newRow("failed with no room, room now") << "failed for room" << true;
+        QTest::newRow("failed with room to spare") << "failed with room" << false;
         QTest::newRow("another JDK failed before") << "other failed" << true;
         QTest::newRow("a build is making it") << "fresh work" << false;
         QTest::newRow("work left long ago") << "old work" << true;
@@ -135,17 +175,23 @@ private slots:
         QFETCH(bool, make);
         const QString version = "17.0.15+6-Debian-1deb12u1";
         QString cacheDir = cache;
-        if (situation == "failed")
-            QVERIFY(qm::testing::writeBytes(cache + "/javac-" + version + ".failed", ""));
+        const QString failed = cache + "/javac-" + version + ".failed";
+        if (situation == "failed" || situation == "failed long ago")
+            QVERIFY(qm::testing::writeBytes(failed, ""));
+        if (situation == "failed long ago")
+            QVERIFY(touchedAt(failed, -25 * 3600));
+        if (situation == "failed for room")
+            QVERIFY(qm::testing::writeBytes(failed, "0\n"));
+        if (situation == "failed with room")
+            QVERIFY(qm::testing::writeBytes(
+                failed, QByteArray::number(QStorageInfo(cache).bytesAvailable()) + "\n"));
         if (situation == "other failed")
             QVERIFY(qm::testing::writeBytes(cache + "/javac-11.0.2.failed", ""));
         if (situation.endsWith("work")) {
             const QString work = cache + "/.javac-" + version + "-Ab12Cd";
             QVERIFY(QDir().mkpath(work));
             if (situation == "old work") {
-                const timeval hourAgo{QDateTime::currentSecsSinceEpoch() - 3600, 0};
-                const timeval times[2] = {hourAgo, hourAgo};
-                QCOMPARE(::utimes(QFile::encodeName(work).constData(), times), 0);
+                QVERIFY(touchedAt(work, -3600));
             }
         }
         if (situation == "colon") {

@@ -10,9 +10,12 @@
 #include "platform/platform.h"
 #include "requirements.h"
 #include "resources/resources.h"
+#include "run_layout.h"
 #include "test_files.h"
+#include "wait_for.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -23,6 +26,7 @@
 #include <csignal>
 
 using namespace qm::build;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -38,6 +42,11 @@ struct Build {
     QByteArray fallback; // the stand-in javac's log: empty unless it ran
 };
 
+// A build's run folder beside its build directory.
+QString runDirOf(const QString &buildDir) {
+    return buildDir + "-run";
+}
+
 class TestJavacServer : public QObject {
     Q_OBJECT
 
@@ -46,14 +55,15 @@ class TestJavacServer : public QObject {
 
     QString dir(const QString &name) const { return root.filePath(name); }
 
-    // A script as Comp writes it, for `source`, with its own build directory.
+    // A script as Comp writes it, for `source`, with its own build directory
+    // and run folder.
     QString writeBuild(const QString &name, const QString &source, const JavacSetup &setup) {
         const QString buildDir = dir(name);
-        QDir().mkpath(buildDir);
-        qm::testing::writeBytes(buildDir + "/Hello.java", sourceCopyBytes(source));
+        const BuildPlaces places = qm::testing::layOutRunFolder(runDirOf(buildDir), buildDir);
+        qm::testing::writeBytes(places.inRunDirectory("Hello.java"), sourceCopyBytes(source));
         const ScriptTarget target{"Hello", source.contains("package demo.app") ? "demo.app" : ""};
-        qm::testing::writeBytes(buildDir + "/Tamsorley.sh",
-                                textFileBytes(posixScriptLines(buildDir, setup, target),
+        qm::testing::writeBytes(places.inRunDirectory("Tamsorley.sh"),
+                                textFileBytes(posixScriptLines(places, setup, target),
                                               qm::platform::ScriptKind::Posix));
         return buildDir;
     }
@@ -64,7 +74,7 @@ class TestJavacServer : public QObject {
         env.insert("LANG", "C.UTF-8");
         env.insert("FAKE_LOG", buildDir + "/fallback.log");
         bash.setProcessEnvironment(env);
-        bash.start("/bin/bash", {buildDir + "/Tamsorley.sh"});
+        bash.start("/bin/bash", {runDirOf(buildDir) + "/Tamsorley.sh"});
         bash.waitForStarted();
         bash.closeWriteChannel();
     }
@@ -72,7 +82,7 @@ class TestJavacServer : public QObject {
     Build finish(QProcess &bash, const QString &buildDir) {
         bash.waitForFinished(60000);
         return {QString::fromUtf8(bash.readAllStandardOutput()),
-                qm::testing::fileBytes(buildDir + "/javac-output.txt"),
+                qm::testing::fileBytes(runDirOf(buildDir) + "/javac-output.txt"),
                 QFile::exists(buildDir + "/fallback.log")
                     ? qm::testing::fileBytes(buildDir + "/fallback.log")
                     : QByteArray()};
@@ -88,6 +98,45 @@ class TestJavacServer : public QObject {
         return setup;
     }
     QString fakePath() const { return dir("fake") + ":/usr/bin:/bin"; }
+
+    // What JavacServer starts the server with, in `serverDir`: its source, the
+    // sample (the resources' own unless given) and the request pipe.
+    static bool writeServerFiles(const QString &serverDir, const QByteArray &sample = {}) {
+        return QDir().mkpath(serverDir) &&
+               qm::testing::writeBytes(serverDir + "/JavacServer.java",
+                                       qm::resourceText("JavacServer.java").toUtf8()) &&
+               qm::testing::writeBytes(serverDir + "/Sample.java",
+                                       sample.isEmpty() ? qm::resourceText("Sample.java").toUtf8()
+                                                        : sample) &&
+               qm::platform::makeNamedPipe(serverDir + "/requests");
+    }
+
+    // A processor in the build folder, as javac finds one on its class path:
+    // its class and the service file naming it. It notes that it ran.
+    static bool plantProcessor(const QString &buildDir, const QString &marker) {
+        const QString source =
+            "import java.util.Set;\n"
+            "import javax.annotation.processing.*;\n"
+            "import javax.lang.model.element.TypeElement;\n"
+            "@SupportedAnnotationTypes(\"*\")\n"
+            "public class Planted extends AbstractProcessor {\n"
+            "    public synchronized void init(ProcessingEnvironment e) {\n"
+            "        super.init(e);\n"
+            "        try { java.nio.file.Files.writeString(java.nio.file.Path.of(\"" +
+            marker +
+            "\"), \"ran\"); } catch (Exception x) {}\n"
+            "    }\n"
+            "    public boolean process(Set<? extends TypeElement> a, RoundEnvironment r) {\n"
+            "        return false;\n"
+            "    }\n"
+            "}\n";
+        const QString services = buildDir + "/META-INF/services";
+        return qm::testing::writeBytes(buildDir + "/Planted.java", source.toUtf8()) &&
+               QProcess::execute("javac", {"-d", buildDir, buildDir + "/Planted.java"}) == 0 &&
+               QDir().mkpath(services) &&
+               qm::testing::writeBytes(services + "/javax.annotation.processing.Processor",
+                                       "Planted\n");
+    }
 
 private slots:
     void initTestCase() {
@@ -130,13 +179,42 @@ private slots:
         const Build build = finish(bash, buildDir);
         QCOMPARE(build.fallback, QByteArray());
         QVERIFY2(build.console.contains(shown), qPrintable(build.console));
-        QVERIFY(!build.console.contains(buildDir));
+        QVERIFY(!build.console.contains(runDirOf(buildDir)));
+        const QString classes = runDirOf(buildDir) + "/classes/";
         if (classFile.isEmpty()) {
             QVERIFY(QString::fromUtf8(build.kept).startsWith(shown));
-            QVERIFY(!QFile::exists(buildDir + "/Hello.class"));
+            QVERIFY(!QFile::exists(classes + "Hello.class"));
         } else {
-            QVERIFY(QFile::exists(buildDir + "/" + classFile));
+            QVERIFY(QFile::exists(classes + classFile));
         }
+    }
+
+    // An annotation processor someone planted in the build folder runs in
+    // neither javac: the warm one nor the console's own.
+    void plantedProcessorNeverRuns_data() {
+        QTest::addColumn<bool>("warm");
+        QTest::newRow("warm javac") << true;
+        QTest::newRow("console's javac") << false;
+    }
+
+    void plantedProcessorNeverRuns() {
+        QFETCH(bool, warm);
+        const QString name = QString("planted-") + (warm ? "warm" : "console");
+        const QString marker = dir(name + ".ran");
+        JavacSetup setup = throughServer();
+        QString path = fakePath();
+        if (!warm) {
+            setup.javac = QStandardPaths::findExecutable("javac");
+            setup.server = {};
+            path = "/usr/bin:/bin";
+        }
+        const QString buildDir = writeBuild(name, kHello, setup);
+        QVERIFY(plantProcessor(buildDir, marker));
+        QProcess bash;
+        start(bash, buildDir, path);
+        const Build build = finish(bash, buildDir);
+        QVERIFY2(build.console.contains("你好，0"), qPrintable(build.console));
+        QVERIFY(!QFileInfo::exists(marker));
     }
 
     void twoBuildsAtOnceBothAnswered() {
@@ -172,12 +250,7 @@ private slots:
         qm::initResources();
         QTemporaryDir scratch;
         const QString dir = scratch.filePath("server");
-        QDir().mkpath(dir);
-        QFile source(":/quillmoss/JavacServer.java");
-        QVERIFY(source.open(QIODevice::ReadOnly));
-        QVERIFY(qm::testing::writeBytes(dir + "/JavacServer.java", source.readAll()));
-        QVERIFY(qm::testing::writeBytes(dir + "/Sample.java", sourceCopyBytes(kHello)));
-        QVERIFY(qm::platform::makeNamedPipe(dir + "/requests"));
+        QVERIFY(writeServerFiles(dir, sourceCopyBytes(kHello)));
         QProcess java;
         java.setWorkingDirectory(dir);
         java.start(real.jdk + "/bin/java", {"JavacServer.java", "requests", "Sample.java"});
@@ -187,6 +260,30 @@ private slots:
         QVERIFY(java.waitForFinished(10000));
         QCOMPARE(java.exitCode(), 0);
         QVERIFY(!QFileInfo::exists(dir));
+    }
+
+    // The program ends while the warm-up writes its class files: the server
+    // still removes its whole directory before it ends.
+    void tidiesWhenItsProgramEndsDuringWarmUp() {
+        qm::initResources();
+        for (int round = 0; round < 3; ++round) {
+            const QString serverDir = dir("warming-" + QString::number(round));
+            QVERIFY(writeServerFiles(serverDir));
+            QProcess java;
+            java.setWorkingDirectory(serverDir);
+            java.start(real.jdk + "/bin/java", {"JavacServer.java", "requests", "Sample.java"});
+            QVERIFY(qm::testing::waitFor(
+                [&] {
+                    QDirIterator found(serverDir, {"*.class"}, QDir::Files,
+                                       QDirIterator::Subdirectories);
+                    return found.hasNext();
+                },
+                60s));
+            java.closeWriteChannel();
+            QVERIFY(java.waitForFinished(20000));
+            QCOMPARE(java.exitCode(), 0);
+            QVERIFY2(!QFileInfo::exists(serverDir), qPrintable(serverDir));
+        }
     }
 
     void noServerAfterStop() {

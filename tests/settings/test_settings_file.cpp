@@ -6,6 +6,7 @@
 
 #include <QStringEncoder>
 #include <QtTest>
+#include <sys/stat.h>
 
 using namespace qm;
 
@@ -108,6 +109,12 @@ private slots:
         QTest::newRow("path broken over lines")
             << QByteArray("[First+]1[First-][Mode+]0[Mode-][Class+]0[Class-][Path+]/a\r\n/b[Path-]")
             << 1 << 0 << 0 << "/a/b" << false;
+        // A control character would make every build fail without a word.
+        QTest::newRow("NUL in the path") << fileOf("1", "0", "0", QString("/a") + QChar(0) + "b") << 1 << 0 << 0 << platform::defaultSourcePath() << true;
+        QTest::newRow("tab in the path") << fileOf("1", "0", "0", "/a\tb") << 1 << 0 << 0 << platform::defaultSourcePath() << true;
+        QTest::newRow("escape in the path") << fileOf("1", "0", "0", "/a\x1b[31mb") << 1 << 0 << 0 << platform::defaultSourcePath() << true;
+        QTest::newRow("DEL in the path") << fileOf("1", "0", "0", "/a\x7f") << 1 << 0 << 0 << platform::defaultSourcePath() << true;
+        QTest::newRow("Chinese path") << fileOf("1", "0", "0", "/home/学生/作业") << 1 << 0 << 0 << "/home/学生/作业" << false;
         // clang-format on
     }
 
@@ -282,6 +289,39 @@ private slots:
         QFile::setPermissions(dir.path(), open);
         QVERIFY(ok);
         QCOMPARE(readRaw(dir.path()), fileOf("1", "5", "1", "/new"));
+    }
+
+    // A file its owner cannot read (or write) is opened up for the owner,
+    // never closed further: the stored values survive, and the file reads
+    // at the next start.
+    void unreadableFileIsWidenedNotLost_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("after");
+        QTest::newRow("no access") << 0000 << 0600;
+        QTest::newRow("write only") << 0200 << 0600;
+        QTest::newRow("read only") << 0400 << 0600;
+        QTest::newRow("group may read") << 0640 << 0640;
+    }
+
+    void unreadableFileIsWidenedNotLost() {
+        QFETCH(int, mode);
+        QFETCH(int, after);
+        QTemporaryDir dir;
+        const QString ini = iniPath(dir.path());
+        writeRaw(dir.path(), fileOf("1", "-20", "1", "/kept"));
+        QVERIFY(testing::OrdinaryUser::handOver(ini) &&
+                testing::OrdinaryUser::handOver(dir.path()));
+        QVERIFY(::chmod(QFile::encodeName(ini).constData(), mode_t(mode)) == 0);
+        Settings settings;
+        {
+            const testing::OrdinaryUser user;
+            settings = initialiseSettings(dir.path());
+            WriteSettings(dir.path(), settings);
+        }
+        QCOMPARE(settings, (Settings{1, -20, 1, "/kept"}));
+        struct stat status {};
+        QCOMPARE(::stat(QFile::encodeName(ini).constData(), &status), 0);
+        QCOMPARE(int(status.st_mode & 07777), after);
     }
 
     void failedWriteKeepsThePreviousFile() {

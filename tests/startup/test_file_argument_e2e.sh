@@ -3,7 +3,8 @@
 # the desktop entry (quillmoss-java %f): the source shows in the editor and
 # 文件 names its main class, which "保存" proves by writing <class>.java with
 # the source's text. Also: an opened file counts as saved, so "退出" leaves at
-# once; a file that cannot be read leaves an empty window.
+# once; a file that cannot be read, or a named pipe, leaves an empty window
+# that answers.
 # Usage (inside an X server of 1440x900): test_file_argument_e2e.sh <quillmoss-java>
 set -uo pipefail
 bin=$1
@@ -41,4 +42,9 @@ exit_at_once "saved file"
 # The window still shows, and nothing unsaved stands in the way of 退出.
 start_program "$work/no such file.java"
 exit_at_once "unreadable file"
+
+# A named pipe nobody writes to is no source: the window answers at once.
+mkfifo "$work/pipe.java"
+start_program "$work/pipe.java"
+exit_at_once "named pipe"
 echo "PASS"

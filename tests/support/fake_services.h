@@ -24,6 +24,10 @@ public:
         return a;
     }
 
+    bool askYesNo(QWidget *parent, const QString &title, const QString &text) override {
+        return askYesNoCancel(parent, title, text) == Answer::Yes;
+    }
+
     QStringList errors;
     QStringList questions;
     std::deque<Answer> answers;

@@ -1,10 +1,13 @@
+#include "build/javac_server.h"
 #include "controls/skin_button.h"
 #include "settings/settings_file.h"
 #include "temporary_home.h"
 #include "test_files.h"
+#include "wait_for.h"
 #include "window_session.h"
 #include "workspace/editor_text.h"
 #include "workspace/main_window.h"
+#include "workspace/source_file.h"
 #include "workspace/source_keeper.h"
 
 #include <QDialog>
@@ -13,8 +16,16 @@
 #include <Qsci/qsciscintilla.h>
 #include <QtTest>
 
+#include <condition_variable>
+#include <fcntl.h>
+#include <mutex>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
 using namespace qm;
 using namespace qm::testing;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -37,12 +48,67 @@ struct Fixture : SourceDirectory, WindowSession {
     }
 };
 
+// Opens `path`, a named pipe, for writing and writes `text` once `seconds`
+// have gone by, unless it is dropped first; does nothing for other files.
+class PipeWriter {
+public:
+    PipeWriter(const QString &path, const QByteArray &text)
+        : thread([this, fifo = QFile::encodeName(path), text] {
+              std::unique_lock lock(mutex);
+              if (dropped.wait_for(lock, 3s, [this] { return done; }))
+                  return;
+              const int fd = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+              if (fd >= 0 && ::write(fd, text.constData(), size_t(text.size())) >= 0)
+                  ::close(fd);
+          }) {}
+    ~PipeWriter() {
+        {
+            std::lock_guard lock(mutex);
+            done = true;
+        }
+        dropped.notify_all();
+        thread.join();
+    }
+
+private:
+    std::mutex mutex;
+    std::condition_variable dropped;
+    bool done = false;
+    std::thread thread;
+};
+
 } // namespace
 
 class TestOpenSaveExit : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QVERIFY(home.isValid()); }
+
+    // Only a window that goes ends the warm javac for good; a build that
+    // returns afterwards starts none. First, before any window has gone.
+    void leavingEndsTheWarmJavac_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("serverStarts");
+        QTest::newRow("stays") << int(Answer::Cancel) << true;
+        QTest::newRow("leaves") << int(Answer::No) << false;
+    }
+
+    void leavingEndsTheWarmJavac() {
+        QFETCH(int, answer);
+        QFETCH(bool, serverStarts);
+        Fixture fx;
+        const QString jdk = fx.work.filePath("jdk");
+        QVERIFY(writeExecutable(jdk + "/bin/java", "touch \"$0.started\"; exec sleep 60"));
+        fx.type("class Left {}");
+        fx.prompter.answers = {Answer(answer)};
+        fx.f().Cmd_end->click();
+        build::JavacSetup setup;
+        setup.jdk = jdk;
+        build::JavacServer::instance()->start(setup);
+        QCOMPARE(waitFor([&] { return QFileInfo::exists(jdk + "/bin/java.started"); }, 2s),
+                 serverStarts);
+        build::JavacServer::instance()->stop();
+    }
 
     // Saving
     void saveCutsTrailingTextFromEditorAndFile() {
@@ -196,6 +262,64 @@ private slots:
         QCOMPARE(fx.chooser.shown, opened ? 1 : 0);
         QCOMPARE(QFileInfo::exists(fx.saved("Mine")), savedFirst);
     }
+    // Only regular files open, and none holds the window: a named pipe nobody
+    // writes to, a device that never ends, a folder. Should the window wait
+    // on the pipe, a writer frees it after three seconds.
+    void onlyRegularFilesOpen_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("viaDialog");
+        for (const char *kind : {"named pipe", "device", "folder"}) {
+            QTest::addRow("%s, command line", kind) << kind << false;
+            QTest::addRow("%s, 打开", kind) << kind << true;
+        }
+    }
+
+    void onlyRegularFilesOpen() {
+        QFETCH(QString, kind);
+        QFETCH(bool, viaDialog);
+        Fixture fx;
+        QString path = kind == "device" ? "/dev/zero" : fx.work.filePath("Piped.java");
+        if (kind == "named pipe")
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        if (kind == "folder")
+            path = fx.work.path();
+        PipeWriter freeing(path, "class Piped {}");
+        QElapsedTimer took;
+        took.start();
+        if (viaDialog)
+            fx.open(path);
+        else
+            fx.window->keeper().openFile(path);
+        QVERIFY2(took.elapsed() < 1000, qPrintable(QString::number(took.elapsed()) + " ms"));
+        QCOMPARE(fx.editorText(), QString());
+        QVERIFY(fx.prompter.questions.isEmpty());
+    }
+
+    // A huge file is read only after a question, which defaults to no.
+    void hugeFileAsksFirst_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("no keeps the editor") << int(Answer::No) << false;
+        QTest::newRow("yes opens") << int(Answer::Yes) << true;
+    }
+
+    void hugeFileAsksFirst() {
+        QFETCH(int, answer);
+        QFETCH(bool, opened);
+        Fixture fx;
+        const QString huge = fx.work.filePath("Huge.java");
+        QFile file(huge);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("class Huge {}\n") > 0);
+        QVERIFY(file.resize(kLargeSourceBytes + 1)); // sparse: nothing is written
+        file.close();
+        fx.prompter.answers = {Answer(answer)};
+        fx.window->keeper().openFile(huge);
+        QCOMPARE(fx.prompter.questions,
+                 QStringList{"打开|“Huge.java”有 50 MB，不像是 Java 源文件。\n"
+                             "打开这么大的文件要等很久，编辑也会很慢。仍要打开吗？"});
+        QCOMPARE(fx.f().Txt_file->text() == "Huge", opened);
+    }
+
     // Leaving
     void leaving_data() {
         QTest::addColumn<bool>("edited");
