@@ -3,6 +3,7 @@
 #include "build/explanations.h"
 #include "workspace/editor_setup.h"
 
+#include <QFontMetrics>
 #include <QMap>
 #include <Qsci/qsciscintilla.h>
 #include <Qsci/qscistyle.h>
@@ -38,6 +39,36 @@ const QsciStyle &noteStyle(int kind, const QFont &font) {
     QsciStyle &style = styles.at(std::size_t(kind));
     style.setFont(font);
     return style;
+}
+
+// Where a line of a note may end: after a space or a wide (Chinese) character.
+bool breaksAfter(QChar c) {
+    return c == u' ' || c.unicode() >= 0x2E80;
+}
+
+// `text` in lines no wider than `width`, so a note reads whole without
+// scrolling sideways: broken where breaksAfter allows, inside a long word
+// only when it has to be.
+QStringList wrapped(const QString &text, const QFontMetrics &metrics, int width) {
+    QStringList lines;
+    QString line;
+    for (const QChar c : text) {
+        line += c;
+        if (line.size() < 2 || metrics.horizontalAdvance(line) <= width)
+            continue;
+        qsizetype cut = line.size() - 1;
+        for (qsizetype i = line.size() - 2; i > 0; --i) {
+            if (breaksAfter(line.at(i))) {
+                cut = i + 1;
+                break;
+            }
+        }
+        lines << line.left(cut).trimmed();
+        line = line.mid(cut);
+    }
+    if (!line.isEmpty() || lines.isEmpty())
+        lines << line;
+    return lines;
 }
 
 } // namespace
@@ -133,11 +164,27 @@ DiagnosticMarks::NoteLines DiagnosticMarks::markException(const build::UncaughtE
 }
 
 void DiagnosticMarks::annotate(int line, const NoteLines &notes) {
+    const QFontMetrics metrics(editor->font());
+    const int width = noteWidth(line, metrics);
     QList<QsciStyledText> texts;
-    for (const auto &[text, kind] : notes)
-        texts << QsciStyledText(texts.isEmpty() ? text : u'\n' + text,
+    for (const auto &[text, kind] : notes) {
+        const QString lines = wrapped(text, metrics, width).join(u'\n');
+        texts << QsciStyledText(texts.isEmpty() ? lines : u'\n' + lines,
                                 noteStyle(int(kind), editor->font()));
+    }
     editor->annotate(line, texts);
+}
+
+// What the editor shows of a note beside the margins, from the line's
+// indentation on; never less than a few words.
+int DiagnosticMarks::noteWidth(int line, const QFontMetrics &metrics) const {
+    int margins = 0;
+    for (int margin = 0; margin < editor->margins(); ++margin)
+        margins += editor->marginWidth(margin);
+    const int space = metrics.horizontalAdvance(u' ');
+    const int visible =
+        editor->viewport()->width() - margins - space * (editor->indentation(line) + 2);
+    return qMax(visible, space * 30);
 }
 
 // javac's caret stands at the start of the offending word, or just past the

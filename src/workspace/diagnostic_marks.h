@@ -14,6 +14,7 @@
 
 #include <optional>
 
+class QFontMetrics;
 class QsciScintilla;
 
 namespace qm {
@@ -45,6 +46,7 @@ private:
     NoteLines markLine(int line, const QList<build::Diagnostic> &onLine);
     NoteLines markException(const build::UncaughtException &thrown);
     void annotate(int line, const NoteLines &notes);
+    int noteWidth(int line, const QFontMetrics &metrics) const;
     void underline(int line, int column);
     int editorLine(int javaLine) const;
     unsigned allMarkers() const;

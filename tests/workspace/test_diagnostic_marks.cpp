@@ -159,6 +159,29 @@ private slots:
             QVERIFY(!m.marked(l));
     }
 
+    // A window too narrow for a note: it reads whole without scrolling
+    // sideways, broken between words or Chinese characters.
+    void aLongNoteIsBrokenToTheEditorsWidth() {
+        Marked m;
+        m.editor.resize(360, 300);
+        m.editor.show(); // lays the viewport out
+        QVERIFY(QTest::qWaitForWindowExposed(&m.editor));
+        const UncaughtException thrown{"java.lang.ArrayIndexOutOfBoundsException",
+                                       "Index 3 out of bounds for length 3",
+                                       4,
+                                       {}};
+        m.marks.show({}, thrown);
+        const QString note = m.editor.annotation(3);
+        const QString said = thrown.header() + build::explainException(thrown.className, {});
+        QCOMPARE(QString(note).remove('\n').remove(' '), QString(said).remove(' '));
+        QVERIFY2(note.count('\n') > 2, qPrintable(note));
+        const QFontMetrics metrics(m.editor.font());
+        for (const QString &line : note.split('\n'))
+            QVERIFY2(metrics.horizontalAdvance(line) <= m.editor.viewport()->width(),
+                     qPrintable(line));
+        QVERIFY(!note.contains("Ind\nex")); // a word stays whole
+    }
+
     void anExceptionOnALineWithAWarning() {
         Marked m;
         m.marks.show({kFound[1]}, UncaughtException{"MyException", "", 3, {3}});
