@@ -85,8 +85,18 @@ private slots:
 
     void init() { QFile::remove(marker()); }
 
-    // The first build's javac and then the warm one.
+    // The first build's javac and then the warm one; under a desktop's C
+    // locale too, where the console turns to UTF-8.
+    void javacSpeaksChineseAtTheLine_data() {
+        QTest::addColumn<QByteArray>("locale");
+        QTest::newRow("C.UTF-8") << QByteArray("C.UTF-8");
+        QTest::newRow("C") << QByteArray("C");
+    }
+
     void javacSpeaksChineseAtTheLine() {
+        QFETCH(QByteArray, locale);
+        EnvironmentGuard env;
+        env.set("LANG", locale);
         Session s(home.filePath("java"));
         QsciScintilla *editor = s.f().Txt_edit;
         editor->setText(QStringLiteral("public class Hello {\n"
