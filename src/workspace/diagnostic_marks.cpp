@@ -168,8 +168,11 @@ void DiagnosticMarks::annotate(int line, const NoteLines &notes) {
     const int width = noteWidth(line, metrics);
     QList<QsciStyledText> texts;
     for (const auto &[text, kind] : notes) {
-        const QString lines = wrapped(text, metrics, width).join(u'\n');
-        texts << QsciStyledText(texts.isEmpty() ? lines : u'\n' + lines,
+        QStringList lines;
+        for (const QString &piece : text.split(u'\n')) // javac's own lines stay
+            lines << wrapped(piece, metrics, width);
+        const QString joined = lines.join(u'\n');
+        texts << QsciStyledText(texts.isEmpty() ? joined : u'\n' + joined,
                                 noteStyle(int(kind), editor->font()));
     }
     editor->annotate(line, texts);

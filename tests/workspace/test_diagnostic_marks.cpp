@@ -180,6 +180,13 @@ private slots:
             QVERIFY2(metrics.horizontalAdvance(line) <= m.editor.viewport()->width(),
                      qPrintable(line));
         QVERIFY(!note.contains("Ind\nex")); // a word stays whole
+
+        // javac's own lines stay as they were, short ones unbroken.
+        const Diagnostic lines{4, 15, Severity::Warning,
+                               "警告: [unchecked] 未经检查的调用\n  符号: 方法 add(E)\n"
+                               "  位置: 接口 List\n  其中, E是类型变量"};
+        m.marks.show({lines});
+        QCOMPARE(m.editor.annotation(3), lines.message);
     }
 
     void anExceptionOnALineWithAWarning() {
