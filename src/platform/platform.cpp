@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
@@ -74,6 +76,42 @@ QString forbiddenFileNameCharacters() {
     return QChar(0) + characters;
 }
 
+QString shownForbiddenCharacters() {
+    QString shown;
+    for (const QChar c : forbiddenFileNameCharacters()) {
+        if (c.isPrint())
+            shown += (shown.isEmpty() ? QString() : QStringLiteral(" ")) + c;
+    }
+    return shown;
+}
+
+namespace {
+
+bool isDeviceName(const QString &fileName) {
+    static const QStringList devices{"CON", "PRN", "AUX", "NUL"};
+    const QString base = fileName.section(QLatin1Char('.'), 0, 0).trimmed().toUpper();
+    const bool numbered =
+        base.size() == 4 &&
+        (base.startsWith(QLatin1String("COM")) || base.startsWith(QLatin1String("LPT"))) &&
+        base[3] >= QLatin1Char('1') && base[3] <= QLatin1Char('9');
+    return devices.contains(base) || numbered;
+}
+
+} // namespace
+
+bool fileNameUsable(const QString &fileName) {
+    constexpr qsizetype kMaxFileName = 255;
+    const QString forbidden = forbiddenFileNameCharacters();
+    const bool clean = std::none_of(fileName.cbegin(), fileName.cend(),
+                                    [&](QChar c) { return forbidden.contains(c); });
+    if (!clean || fileName.isEmpty() || fileName == QLatin1String(".") ||
+        fileName == QLatin1String(".."))
+        return false;
+    if (kWindows)
+        return fileName.size() <= kMaxFileName && !isDeviceName(fileName);
+    return QFile::encodeName(fileName).size() <= kMaxFileName;
+}
+
 QString cacheDirectory() {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     if (dir.isEmpty())
@@ -88,22 +126,6 @@ void setHidden(const QString &path, bool hidden) {
 #else
     Q_UNUSED(path);
     Q_UNUSED(hidden);
-#endif
-}
-
-void makeWritable(const QString &path) {
-#ifdef Q_OS_WIN
-    const std::wstring native = QDir::toNativeSeparators(path).toStdWString();
-    const DWORD attributes = GetFileAttributesW(native.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        SetFileAttributesW(native.c_str(), attributes & ~DWORD(FILE_ATTRIBUTE_READONLY));
-#else
-    const QFileInfo info(path); // a link's target, as a write through it would see
-    if (!info.isFile() || info.ownerId() != ::geteuid())
-        return;
-    const QFile::Permissions permissions = info.permissions();
-    if (!permissions.testFlag(QFile::WriteOwner))
-        QFile::setPermissions(path, permissions | QFile::WriteOwner);
 #endif
 }
 

@@ -36,17 +36,21 @@ QString expandDirectory(const QString &text);
 // control characters.
 QString forbiddenFileNameCharacters();
 
+// The printable ones of those, as a message shows them: "/ \\".
+QString shownForbiddenCharacters();
+
+// Whether a file in a directory may have this name: none of the forbidden
+// characters, neither "." nor "..", not longer than a file system takes
+// (255 bytes here, 255 UTF-16 code units on Windows), and on Windows no
+// device name such as CON or COM1.
+bool fileNameUsable(const QString &fileName);
+
 // Where the program keeps what it can make again, such as the compiler's
 // class-data archive; not created here.
 QString cacheDirectory();
 
 // Program-owned files rest hidden on Windows; a no-op elsewhere.
 void setHidden(const QString &path, bool hidden);
-
-// A read-only file that belongs to this user becomes writable for its owner,
-// as setting a file's attributes to normal does on Windows. Files of others,
-// and missing ones, are left alone.
-void makeWritable(const QString &path);
 
 // From now on a write past the file-size limit (ulimit -f) fails with an
 // error the caller sees, instead of the signal ending the program. Programs
