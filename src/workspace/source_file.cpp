@@ -17,15 +17,27 @@ QString baseNameOrDefault(const QString &nameField) {
 }
 
 std::optional<QString> sourcePath(const QString &directoryField, const QString &nameField) {
-    if (nameField.contains(QLatin1Char('/')) || nameField.contains(QLatin1Char('\\')))
+    const QString fileName = baseNameOrDefault(nameField) + QStringLiteral(".java");
+    if (!platform::fileNameUsable(fileName))
         return std::nullopt;
-    return platform::joinPath(directoryField,
-                              baseNameOrDefault(nameField) + QStringLiteral(".java"));
+    return platform::joinPath(directoryField, fileName);
 }
 
 QString saveQuestion(const QString &directoryField, const QString &nameField) {
     return QStringLiteral("将改动保存到 ") + directoryField + platform::separator() + nameField +
            QStringLiteral(".java？");
+}
+
+QString unusableNameText() {
+    return QStringLiteral("“文件”中的名称不能用作文件名：名称中不能含有 %1，也不能过长。\n"
+                          "请改正“文件”中的名称后再保存。")
+        .arg(platform::shownForbiddenCharacters());
+}
+
+QString overwriteQuestion(const QString &path) {
+    return QStringLiteral("“%1”已经存在，其中保存的是另一个程序。\n"
+                          "要用编辑区中的程序替换它吗？")
+        .arg(path);
 }
 
 QString decodeSource(const QByteArray &bytes) {
