@@ -1,16 +1,16 @@
 #pragma once
 // Java's tokens in UTF-8 text, read as javac reads them: what stands in a
 // comment, a string, a character literal or a text block is never code.
-// The main-class scan runs this on every keystroke over the editor's whole
-// text, so the common path (white space, ASCII words, one-byte symbols) is
-// defined here, where the callers' loops can inline it.
+// The main-class scan runs this on every keystroke, over all of a long text
+// when the key was typed near its start, so the common path (white space,
+// ASCII words, one-byte symbols) is defined here, where the callers' loops
+// can inline it.
 
 #include <QByteArrayView>
 
 #include <array>
 #include <cstdint>
 
-// The token loop runs once per token of the whole text on every keystroke.
 #if defined(__GNUC__)
 #define QM_INLINE __attribute__((always_inline)) inline
 #elif defined(_MSC_VER)

@@ -129,6 +129,22 @@ void setHidden(const QString &path, bool hidden) {
 #endif
 }
 
+void makeWritable(const QString &path) {
+#ifdef Q_OS_WIN
+    const std::wstring native = QDir::toNativeSeparators(path).toStdWString();
+    const DWORD attributes = GetFileAttributesW(native.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        SetFileAttributesW(native.c_str(), attributes & ~DWORD(FILE_ATTRIBUTE_READONLY));
+#else
+    const QFileInfo info(path); // a link's target, as a write through it would see
+    if (!info.isFile() || info.ownerId() != ::geteuid())
+        return;
+    const QFile::Permissions permissions = info.permissions();
+    if (!permissions.testFlag(QFile::WriteOwner))
+        QFile::setPermissions(path, permissions | QFile::WriteOwner);
+#endif
+}
+
 #ifndef Q_OS_WIN
 namespace {
 // A handler rather than SIG_IGN: an ignored signal stays ignored in the

@@ -52,6 +52,12 @@ QString cacheDirectory();
 // Program-owned files rest hidden on Windows; a no-op elsewhere.
 void setHidden(const QString &path, bool hidden);
 
+// A read-only file that belongs to this user becomes writable for its owner,
+// as setting a file's attributes to normal does on Windows: for the program's
+// own files, never for the user's. Files of others,
+// and missing ones, are left alone.
+void makeWritable(const QString &path);
+
 // From now on a write past the file-size limit (ulimit -f) fails with an
 // error the caller sees, instead of the signal ending the program. Programs
 // started later get the signal's default behaviour back.

@@ -47,9 +47,9 @@ QString nameBetween(QByteArrayView text, qsizetype begin, qsizetype end) {
         if (!isLineBreak(text[at]))
             name += text[at];
     }
-    QString identifier = build::leadingJavaIdentifier(QString::fromUtf8(name));
-    identifier.truncate(build::kMaxTypeNameLength);
-    return identifier;
+    QString kept = QString::fromUtf8(name);
+    kept.truncate(build::kMaxTypeNameLength);
+    return build::leadingJavaIdentifier(kept);
 }
 
 const TopLevelType *firstOf(const QList<TopLevelType> &types,
