@@ -18,8 +18,11 @@ constexpr int kIdleMilliseconds = 15 * 60 * 1000;
 
 // Small and slow-growing, because it waits far more than it compiles: one
 // compiler tier and thread, a heap that starts small and is given back.
+// javac speaks Chinese, as the console's does, whatever the locale.
 QStringList jvmOptions() {
-    return {QStringLiteral("-XX:+UseSerialGC"),
+    return {QStringLiteral("-Duser.language=zh"),
+            QStringLiteral("-Duser.region=CN"),
+            QStringLiteral("-XX:+UseSerialGC"),
             QStringLiteral("-XX:TieredStopAtLevel=1"),
             QStringLiteral("-XX:CICompilerCount=1"),
             QStringLiteral("-XX:-UsePerfData"),
