@@ -60,7 +60,7 @@ public:
         qputenv("XDG_CACHE_HOME", home.filePath("cache").toUtf8());
         // xterm as the launcher starts it when it is the terminal found.
         const QStringList xterm =
-            QStringList{"xterm"} + qm::terminalOptions("xterm", "Tamsorley.sh");
+            QStringList{"xterm"} + qm::terminalOptions("xterm", qm::TerminalWindow{"Hello"});
         QStringList quoted;
         for (const QString &word : xterm)
             quoted << qm::shellQuote(word);

@@ -3,6 +3,7 @@
 #include "platform/atomic_file.h"
 #include "platform/platform.h"
 #include "platform/process_folders.h"
+#include "platform/process_priority.h"
 #include "resources/resources.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,8 @@ namespace qm::build {
 namespace {
 
 constexpr int kIdleMilliseconds = 15 * 60 * 1000;
+// Edits look for javac again at most this often while no server runs.
+constexpr qint64 kRetryMilliseconds = 60 * 1000;
 
 // Small and slow-growing, because it waits far more than it compiles: one
 // compiler tier and thread, a heap that starts small and is given back.
@@ -48,6 +51,7 @@ JavacServer::JavacServer(QObject *parent) : QObject(parent) {
     idle.setInterval(kIdleMilliseconds);
     connect(&idle, &QTimer::timeout, this, &JavacServer::stop);
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    platform::startAtLowestPriority(process);
     connect(&process, &QProcess::readyReadStandardOutput, this, &JavacServer::readSaid);
     connect(&process, &QProcess::finished, this, &JavacServer::processEnded);
     if (QCoreApplication::instance())
@@ -98,6 +102,17 @@ void JavacServer::start(const JavacSetup &setup) {
     process.setWorkingDirectory(directory->path());
     process.start(java, jvmOptions() << QStringLiteral("JavacServer.java") << requestsName()
                                      << QStringLiteral("Sample.java"));
+}
+
+void JavacServer::expectBuild() {
+    if (quitting || process.state() != QProcess::NotRunning ||
+        (lastExpected.isValid() && !lastExpected.hasExpired(kRetryMilliseconds)))
+        return;
+    lastExpected.start();
+    QTimer::singleShot(0, this, [this] {
+        if (process.state() == QProcess::NotRunning)
+            start(probeJdk());
+    });
 }
 
 void JavacServer::stop() {

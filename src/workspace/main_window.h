@@ -26,6 +26,7 @@ struct MainWindowServices {
     Prompter *prompter = nullptr;              // message boxes; the real ones when null
     OpenFileChooser *chooser = nullptr;        // the open dialog; the real one when null
     std::function<void(const QUrl &)> openUrl; // links of the about window
+    std::function<void()> buildLikely;         // the text changed; warms javac when null
 };
 
 // The main window: the editor, the directory and file-name fields and the
@@ -42,6 +43,10 @@ public:
     void showAtStart();
     // The load step alone (tests call it without showing the window).
     void load();
+
+    // Opens the file named on the command line: a program started to read a
+    // file starts nothing for builds until the text is changed.
+    void openAtStart(const QString &file);
 
     const MainForm &form() const { return mainForm; }
     const WorkspaceState &workspace() const { return workspaceState; }
@@ -78,6 +83,7 @@ private:
     LineJumpBar *lineJumpBar = nullptr;
     QPointer<QWidget> helpWindow;
     QPointer<QWidget> aboutWindow;
+    bool readingOnly = false; // changes come from opening the start's file
 };
 
 } // namespace qm
