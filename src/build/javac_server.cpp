@@ -21,15 +21,24 @@ constexpr qint64 kRetryMilliseconds = 60 * 1000;
 
 // Small and slow-growing, because it waits far more than it compiles: one
 // compiler tier and thread, a heap that starts small and is given back.
-QStringList jvmOptions() {
-    return {QStringLiteral("-XX:+UseSerialGC"),
-            QStringLiteral("-XX:TieredStopAtLevel=1"),
-            QStringLiteral("-XX:CICompilerCount=1"),
-            QStringLiteral("-XX:-UsePerfData"),
-            QStringLiteral("-Xms8m"),
-            QStringLiteral("-XX:MinHeapFreeRatio=10"),
-            QStringLiteral("-XX:MaxHeapFreeRatio=20")};
+// javac's class-data archive, when there is one, shares javac's classes
+// from the file instead of loading them (about 12 MB less resident).
+QStringList jvmOptions(const QString &archive) {
+    QStringList options;
+    if (!archive.isEmpty())
+        options << QStringLiteral("-XX:SharedArchiveFile=") + archive
+                << QStringLiteral("-Xlog:cds=off") << QStringLiteral("-Xlog:cds+dynamic=off");
+    return options + QStringList{QStringLiteral("-XX:+UseSerialGC"),
+                                 QStringLiteral("-XX:TieredStopAtLevel=1"),
+                                 QStringLiteral("-XX:CICompilerCount=1"),
+                                 QStringLiteral("-XX:-UsePerfData"),
+                                 QStringLiteral("-Xms8m"),
+                                 QStringLiteral("-XX:MinHeapFreeRatio=10"),
+                                 QStringLiteral("-XX:MaxHeapFreeRatio=20")};
 }
+
+// After the keystroke that made a build likely has been drawn.
+constexpr int kExpectDelayMilliseconds = 100;
 
 const QString kFolderPrefix = QStringLiteral("quillmoss-javac-");
 
@@ -100,8 +109,9 @@ void JavacServer::start(const JavacSetup &setup) {
         environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(directory->path());
-    process.start(java, jvmOptions() << QStringLiteral("JavacServer.java") << requestsName()
-                                     << QStringLiteral("Sample.java"));
+    process.start(java, jvmOptions(setup.archive)
+                            << QStringLiteral("JavacServer.java") << requestsName()
+                            << QStringLiteral("Sample.java"));
 }
 
 void JavacServer::expectBuild() {
@@ -109,9 +119,9 @@ void JavacServer::expectBuild() {
         (lastExpected.isValid() && !lastExpected.hasExpired(kRetryMilliseconds)))
         return;
     lastExpected.start();
-    QTimer::singleShot(0, this, [this] {
+    QTimer::singleShot(kExpectDelayMilliseconds, this, [this] {
         if (process.state() == QProcess::NotRunning)
-            start(probeJdk());
+            start(probeJavac(platform::cacheDirectory()));
     });
 }
 

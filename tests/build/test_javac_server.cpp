@@ -147,7 +147,7 @@ private slots:
                                              "echo \"$@\" >> \"$FAKE_LOG\"\nexit 3"));
         // As the window's first edit starts it: once the keystroke is handled.
         JavacServer::instance()->expectBuild();
-        QTest::qWait(20);
+        QTest::qWait(200);
         QVERIFY(JavacServer::instance()->waitUntilReady(120000));
     }
 
@@ -157,7 +157,7 @@ private slots:
         QVERIFY(pid > 0);
         QCOMPARE(qm::platform::niceValueOf(pid), 19);
         JavacServer::instance()->expectBuild();
-        QTest::qWait(20);
+        QTest::qWait(200);
         QCOMPARE(JavacServer::instance()->address(real).pid, pid);
     }
 
