@@ -126,6 +126,7 @@ void JavacServer::expectBuild() {
 }
 
 void JavacServer::stop() {
+    lastExpected.invalidate(); // the next edit may start one at once
     ready = false;
     jdk.clear(); // its end is no failure
     if (process.state() != QProcess::NotRunning) {
