@@ -116,7 +116,11 @@ void Frm_java::wire() {
 void Frm_java::acceptFileDrops() {
     setAcceptDrops(true);
     installEventFilter(this);
-    for (QWidget *child : findChildren<QWidget *>()) {
+    watchFileDrops(this);
+}
+
+void Frm_java::watchFileDrops(QWidget *root) {
+    for (QWidget *child : root->findChildren<QWidget *>()) {
         if (child->acceptDrops())
             child->installEventFilter(this);
     }

@@ -60,6 +60,9 @@ protected:
 private:
     void wire();
     void acceptFileDrops();
+    void watchFileDrops(QWidget *root);
+    FindBar *finder();
+    LineJumpBar *lineJumper();
     bool fileDragged(QDropEvent *event);
     void wireKeys();
     void applyLayout();
