@@ -1,5 +1,6 @@
 // One keystroke in a 20,000-line text in the real main window: every edit
-// rescans the whole text to name the file, so this is what typing feels like.
+// reads the text again as Java, from the last point before the changed byte
+// on, to name the file, so this is what typing feels like.
 #include "settings/settings_file.h"
 #include "window_session.h"
 #include "workspace/main_window.h"
@@ -99,7 +100,7 @@ void BM_KeystrokeAtEnd(benchmark::State &state) {
     typeOneKey(state, kMainClass, false);
 }
 
-// The same key in the first line: what is left is the rescan of the text.
+// The same key in the first line: the whole text is read again.
 void BM_KeystrokeAtStart(benchmark::State &state) {
     typeOneKey(state, kFirstClass, false);
 }

@@ -187,11 +187,7 @@ QString noTerminalText() {
 }
 
 QString unusableNameText() {
-    QString shown;
-    for (const QChar c : platform::forbiddenFileNameCharacters()) {
-        if (c.isPrint())
-            shown += (shown.isEmpty() ? QString() : QStringLiteral(" ")) + c;
-    }
+    const QString shown = platform::shownForbiddenCharacters();
     return QStringLiteral("“文件”中的名称不能用作文件名：名称中不能含有 %1，也不能是“.”或“..”。"
                           "程序未编译，也未运行。")
         .arg(shown);

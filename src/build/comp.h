@@ -25,7 +25,7 @@ struct BuildRequest {
 struct AfterRunValues {
     QString Path;           // Settings.Path
     qint16 Class = 0;       // Settings.Class: not 0 keeps the class files
-    QStringList ClassNames; // the editor's names after each "class"
+    QStringList ClassNames; // the types the editor's text declares
     int ClassCount = 0;
 };
 

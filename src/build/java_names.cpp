@@ -1,5 +1,8 @@
 #include "build/java_names.h"
 
+#include "build/java_lexer.h"
+#include "build/java_outline.h"
+
 #include <QChar>
 
 namespace qm::build {
@@ -29,84 +32,12 @@ public:
             at += peek() > 0xFFFF ? 2 : 1;
     }
 
-    bool skip(QStringView word) {
-        if (!text.sliced(at).startsWith(word))
-            return false;
-        at += word.size();
-        return true;
-    }
-
     QStringView slice(qsizetype from) const { return text.sliced(from, at - from); }
 
 private:
     QStringView text;
     qsizetype at = 0;
 };
-
-bool isJavaSpace(char32_t c) {
-    return c == ' ' || c == '\t' || c == '\f' || c == '\r' || c == '\n';
-}
-
-// White space, comments and a byte-order mark; false on a comment left open.
-bool skipSpaceAndComments(CodePoints &in) {
-    for (;;) {
-        const char32_t c = in.peek();
-        if (isJavaSpace(c) || c == 0xFEFF) {
-            in.advance();
-        } else if (in.skip(u"//")) {
-            while (!in.atEnd() && in.peek() != '\n' && in.peek() != '\r')
-                in.advance();
-        } else if (in.skip(u"/*")) {
-            bool closed = false;
-            while (!in.atEnd() && !(closed = in.skip(u"*/")))
-                in.advance();
-            if (!closed)
-                return false;
-        } else {
-            return true;
-        }
-    }
-}
-
-// A quoted literal up to its unescaped closing quote; a line break ends a
-// broken one.
-void skipQuoted(CodePoints &in, char32_t quote) {
-    in.advance();
-    while (!in.atEnd() && in.peek() != quote && in.peek() != '\n') {
-        if (in.peek() == '\\')
-            in.advance();
-        in.advance();
-    }
-    in.advance();
-}
-
-void skipTextBlock(CodePoints &in) {
-    while (!in.atEnd() && !in.skip(u"\"\"\"")) {
-        if (in.peek() == '\\')
-            in.advance();
-        in.advance();
-    }
-}
-
-// Skips what cannot declare a type; false when it found nothing to skip.
-bool skipNonCode(CodePoints &in) {
-    const qsizetype start = in.position();
-    if (!skipSpaceAndComments(in))
-        return true; // a comment left open runs to the end
-    if (in.position() != start)
-        return true;
-    if (in.skip(u"\"\"\""))
-        skipTextBlock(in);
-    else if (in.peek() == '"' || in.peek() == '\'')
-        skipQuoted(in, in.peek());
-    else
-        return false;
-    return true;
-}
-
-bool isTypeKeyword(QStringView word) {
-    return word == u"class" || word == u"interface" || word == u"enum" || word == u"record";
-}
 
 QStringView identifierAt(CodePoints &in) {
     const qsizetype start = in.position();
@@ -150,48 +81,29 @@ QString leadingJavaIdentifier(QStringView text) {
 }
 
 QString declaredPackage(QStringView source) {
-    CodePoints in(source);
-    if (!skipSpaceAndComments(in) || !in.skip(u"package") || isJavaIdentifierPart(in.peek()))
+    const QByteArray utf8 = source.toUtf8();
+    JavaLexer in(utf8);
+    if (!in.next().isWord("package"))
         return {};
     QString name;
     for (;;) {
-        if (!skipSpaceAndComments(in))
+        const JavaToken word = in.next();
+        if (word.kind != TokenKind::Word || word.text.size() > kMaxPackageLength)
             return {};
-        const QStringView word = identifierAt(in);
-        if (word.isEmpty() || name.size() + word.size() > kMaxPackageLength)
+        name += QString::fromUtf8(word.text);
+        if (name.size() > kMaxPackageLength)
             return {};
-        name += word;
-        if (!skipSpaceAndComments(in))
-            return {};
-        if (in.skip(u";"))
+        const JavaToken after = in.next();
+        if (after.isSymbol(';'))
             return name;
-        if (!in.skip(u"."))
+        if (!after.isSymbol('.'))
             return {};
         name += QLatin1Char('.');
     }
 }
 
 QStringList declaredTypeNames(QStringView source) {
-    CodePoints in(source);
-    QStringList names;
-    bool afterDot = false;
-    bool nameNext = false; // the last token was a type keyword
-    while (!in.atEnd()) {
-        if (skipNonCode(in))
-            continue;
-        const QStringView word = identifierAt(in);
-        if (word.isEmpty()) {
-            afterDot = in.peek() == '.';
-            nameNext = false;
-            in.advance();
-            continue;
-        }
-        if (nameNext && !names.contains(word))
-            names << word.toString();
-        nameNext = !afterDot && isTypeKeyword(word);
-        afterDot = false;
-    }
-    return names;
+    return outlineOf(source.toUtf8()).typeNames;
 }
 
 } // namespace qm::build

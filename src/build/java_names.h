@@ -29,6 +29,7 @@ inline constexpr qsizetype kMaxPackageLength = 1024;
 // those are skipped; white space and comments may also stand between its
 // words and dots. Anything else first, a malformed name, a missing ';' or a
 // name longer than kMaxPackageLength gives "": javac then reports the fault.
+// Comments are read as the main-class scan reads them (java_lexer.h).
 QString declaredPackage(QStringView source);
 
 // The names of the types the source declares with class, interface, enum or

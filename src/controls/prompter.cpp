@@ -25,14 +25,14 @@ Answer MessageBoxPrompter::askYesNoCancel(QWidget *parent, const QString &title,
     return Answer::Cancel;
 }
 
-bool MessageBoxPrompter::askYesNo(QWidget *parent, const QString &title, const QString &text) {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+Answer MessageBoxPrompter::askYesNo(QWidget *parent, const QString &title, const QString &text) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
     QAbstractButton *yes = box.addButton(QStringLiteral("是(&Y)"), QMessageBox::YesRole);
     QAbstractButton *no = box.addButton(QStringLiteral("否(&N)"), QMessageBox::NoRole);
     box.setDefaultButton(qobject_cast<QPushButton *>(no));
     box.setEscapeButton(no);
     box.exec();
-    return box.clickedButton() == yes;
+    return box.clickedButton() == yes ? Answer::Yes : Answer::No;
 }
 
 } // namespace qm

@@ -55,8 +55,17 @@ bool replaceAtomically(const QString &path, const QByteArray &bytes) {
     return true;
 }
 
+// The user's own protection, or a teacher's: never undone by a save. The
+// mode's write bits are asked too, since the system lets root write anything.
+bool isReadOnly(const QString &path) {
+    const QFileInfo info(path); // a link's target, as a write through it would see
+    const QFile::Permissions writable = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return info.exists() && (!info.isWritable() || !(info.permissions() & writable));
+}
+
 bool saveThroughLink(const QString &path, const QByteArray &bytes) {
-    platform::makeWritable(path);
+    if (isReadOnly(path))
+        return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         // No temporary file beside it: a folder the user may not write in.

@@ -15,8 +15,8 @@ enum class AtLink {
 // the same directory is written, checked and renamed over the old one, so a
 // failed or interrupted write leaves the previous file whole.
 //
-// With AtLink::WriteTarget a read-only file of this user is made writable
-// first, and where the directory allows no new file but the file itself may
+// With AtLink::WriteTarget a read-only file is left as it is and the write
+// fails, and where the directory allows no new file but the file itself may
 // be written, the file is rewritten in place: that write is not atomic, but
 // it is the only way such a file can be saved.
 bool writeFileAtomically(const QString &path, const QByteArray &bytes,

@@ -91,6 +91,42 @@ bool holdsControlCharacter(const QString &text) {
                        [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
+QString shownForbiddenCharacters() {
+    QString shown;
+    for (const QChar c : forbiddenFileNameCharacters()) {
+        if (c.isPrint())
+            shown += (shown.isEmpty() ? QString() : QStringLiteral(" ")) + c;
+    }
+    return shown;
+}
+
+namespace {
+
+bool isDeviceName(const QString &fileName) {
+    static const QStringList devices{"CON", "PRN", "AUX", "NUL"};
+    const QString base = fileName.section(QLatin1Char('.'), 0, 0).trimmed().toUpper();
+    const bool numbered =
+        base.size() == 4 &&
+        (base.startsWith(QLatin1String("COM")) || base.startsWith(QLatin1String("LPT"))) &&
+        base[3] >= QLatin1Char('1') && base[3] <= QLatin1Char('9');
+    return devices.contains(base) || numbered;
+}
+
+} // namespace
+
+bool fileNameUsable(const QString &fileName) {
+    constexpr qsizetype kMaxFileName = 255;
+    const QString forbidden = forbiddenFileNameCharacters();
+    const bool clean = std::none_of(fileName.cbegin(), fileName.cend(),
+                                    [&](QChar c) { return forbidden.contains(c); });
+    if (!clean || fileName.isEmpty() || fileName == QLatin1String(".") ||
+        fileName == QLatin1String(".."))
+        return false;
+    if (kWindows)
+        return fileName.size() <= kMaxFileName && !isDeviceName(fileName);
+    return QFile::encodeName(fileName).size() <= kMaxFileName;
+}
+
 QString cacheDirectory() {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     if (dir.isEmpty())

@@ -45,6 +45,15 @@ QString forbiddenFileNameCharacters();
 // no folder a user would choose, and one the system may not name.
 bool holdsControlCharacter(const QString &text);
 
+// The printable ones of those, as a message shows them: "/ \\".
+QString shownForbiddenCharacters();
+
+// Whether a file in a directory may have this name: none of the forbidden
+// characters, neither "." nor "..", not longer than a file system takes
+// (255 bytes here, 255 UTF-16 code units on Windows), and on Windows no
+// device name such as CON or COM1.
+bool fileNameUsable(const QString &fileName);
+
 // Where the program keeps what it can make again, such as the compiler's
 // class-data archive; not created here.
 QString cacheDirectory();
@@ -57,7 +66,8 @@ bool makeDirectory(const QString &path);
 void setHidden(const QString &path, bool hidden);
 
 // A read-only file that belongs to this user becomes writable for its owner,
-// as setting a file's attributes to normal does on Windows. Files of others,
+// as setting a file's attributes to normal does on Windows: for the program's
+// own files, never for the user's. Files of others,
 // and missing ones, are left alone.
 void makeWritable(const QString &path);
 

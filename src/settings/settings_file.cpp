@@ -85,6 +85,7 @@ QString settingsFileText(const Settings &s, const QString &lineEnd) {
 bool WriteSettings(const QString &programDir, qint16 First, qint16 Mode, qint16 Class,
                    const QString &Path) {
     const QString path = settingsFilePath(programDir);
+    // The program's own file: made normal, writable too, before it is written.
     platform::setHidden(path, false);
     platform::widenToOwnerReadWrite(path); // the next start must read what is written
     QStringEncoder encode(QStringConverter::System);

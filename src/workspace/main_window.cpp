@@ -191,7 +191,7 @@ void Frm_java::applyLayout() {
 
 void Frm_java::editorChanged() {
     // The editor's own UTF-8 buffer, read in place.
-    ClassScan scan = scanMainClassUtf8(editorView(mainForm.Txt_edit));
+    ClassScan scan = classScanner.scan(editorView(mainForm.Txt_edit));
     mainForm.Txt_file->setText(scan.fileName);
     // A name longer than the field shows its beginning; the whole name is the tooltip.
     mainForm.Txt_file->setCursorPosition(0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/settings.h"
+#include "workspace/class_scan.h"
 #include "workspace/main_form.h"
 #include "workspace/workspace_state.h"
 
@@ -80,6 +81,7 @@ private:
     std::unique_ptr<OpenFileChooser> ownChooser;
     MainForm mainForm;
     WorkspaceState workspaceState;
+    MainClassScanner classScanner;
     SourceKeeper *sourceKeeper = nullptr;
     BuildRunner *buildRunner = nullptr;
     FindBar *findBar = nullptr;

@@ -18,10 +18,10 @@ QString baseNameOrDefault(const QString &nameField) {
 }
 
 std::optional<QString> sourcePath(const QString &directoryField, const QString &nameField) {
-    if (nameField.contains(QLatin1Char('/')) || nameField.contains(QLatin1Char('\\')))
+    const QString fileName = baseNameOrDefault(nameField) + QStringLiteral(".java");
+    if (!platform::fileNameUsable(fileName))
         return std::nullopt;
-    return platform::joinPath(directoryField,
-                              baseNameOrDefault(nameField) + QStringLiteral(".java"));
+    return platform::joinPath(directoryField, fileName);
 }
 
 QString saveQuestion(const QString &directoryField, const QString &nameField) {
@@ -35,6 +35,18 @@ QString largeFileQuestion(const QString &path, qint64 size) {
                           "打开这么大的文件要等很久，编辑也会很慢。仍要打开吗？")
         .arg(QFileInfo(path).fileName())
         .arg(megabytes, 0, 'f', 0);
+}
+
+QString unusableNameText() {
+    return QStringLiteral("“文件”中的名称不能用作文件名：名称中不能含有 %1，也不能过长。\n"
+                          "请改正“文件”中的名称后再保存。")
+        .arg(platform::shownForbiddenCharacters());
+}
+
+QString overwriteQuestion(const QString &path) {
+    return QStringLiteral("“%1”已经存在，其中保存的是另一个程序。\n"
+                          "要用编辑区中的程序替换它吗？")
+        .arg(path);
 }
 
 QString decodeSource(const QByteArray &bytes) {

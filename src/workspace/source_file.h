@@ -16,8 +16,8 @@ QByteArrayView cutAfterLastBrace(QByteArrayView utf8);
 // The file's base name: the file-name field, or "None_Name" when it is empty.
 QString baseNameOrDefault(const QString &nameField);
 
-// Full path the source is saved under, or nothing when the name would leave
-// the directory (it holds a separator).
+// Full path the source is saved under, or nothing when no file may have the
+// name (platform::fileNameUsable): a separator would even leave the directory.
 std::optional<QString> sourcePath(const QString &directoryField, const QString &nameField);
 
 // "将改动保存到 <dir>/<name>.java？", with both fields shown as they stand.
@@ -29,6 +29,12 @@ inline constexpr qint64 kLargeSourceBytes = 50 * 1024 * 1024;
 
 // The question before opening the file at `path` of `size` bytes.
 QString largeFileQuestion(const QString &path, qint64 size);
+
+// Why a save refused the name in 文件 (sourcePath gave nothing).
+QString unusableNameText();
+
+// Asked before a save replaces a file that holds another program.
+QString overwriteQuestion(const QString &path);
 
 // A file's text as the editor gets it: decoded as decodeText chooses (UTF-8,
 // or GB18030 from Chinese Windows), NUL characters included, every line end

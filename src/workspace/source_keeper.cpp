@@ -23,6 +23,7 @@ namespace {
 const QString kJavaFilter = QStringLiteral("Java源文件(*.java)");
 const QString kConfirmTitle = QStringLiteral("保存确认");
 const QString kOpenTitle = QStringLiteral("打开");
+const QString kErrorTitle = QStringLiteral("出错");
 } // namespace
 
 SourceKeeper::SourceKeeper(QWidget *owner, MainForm &controls, WorkspaceState &workspace,
@@ -39,25 +40,37 @@ bool SourceKeeper::Savefile() {
     // sets off would replace a name the user typed.
     const QString directory = form.Txt_table->text();
     const QString name = form.Txt_file->text();
+    const std::optional<QString> path = sourcePath(directory, name);
+    if (!path) {
+        prompter.showError(window, kErrorTitle, unusableNameText());
+        return false;
+    }
     const QByteArray text = editorBytes(form.Txt_edit);
     const QByteArrayView kept = cutAfterLastBrace(text);
+    const QByteArray bytes = encodeSource(QString::fromUtf8(kept));
+    if (!mayReplace(*path, bytes)) {
+        state.Saved = false;
+        return false;
+    }
     if (kept.size() < text.size())
         cutTrailingText(kept.size(), name);
-    if (!writeSource(directory, name, QString::fromUtf8(kept))) {
+    CreateNewDirectory(directory);
+    if (!writeFileAtomically(*path, bytes)) {
         saveFailed();
         return false;
     }
+    known.remember(*path, bytes);
     state.Saved = true;
     state.DirInvalid = false;
     return true;
 }
 
-bool SourceKeeper::writeSource(const QString &directory, const QString &name, const QString &text) {
-    const auto path = sourcePath(directory, name);
-    if (!path)
-        return false;
-    CreateNewDirectory(directory);
-    return writeFileAtomically(*path, encodeSource(text));
+// Another program's file is replaced only when the user says so.
+bool SourceKeeper::mayReplace(const QString &path, const QByteArray &bytes) {
+    if (!known.replacesOther(path, bytes))
+        return true;
+    return prompter.askYesNo(window, QStringLiteral("覆盖确认"), overwriteQuestion(path)) ==
+           Answer::Yes;
 }
 
 // The name field keeps the name the file is saved under, so that the next
@@ -68,8 +81,7 @@ void SourceKeeper::cutTrailingText(qsizetype keptBytes, const QString &name) {
 }
 
 void SourceKeeper::saveFailed() {
-    prompter.showError(window, QStringLiteral("出错"),
-                       QStringLiteral("文件目录设置错误！请重新设置..."));
+    prompter.showError(window, kErrorTitle, QStringLiteral("文件目录设置错误！请重新设置..."));
     state.Saved = false;
     state.DirInvalid = true;
 }
@@ -101,13 +113,14 @@ void SourceKeeper::loadFile(const QString &path) {
     if (size < 0)
         return;
     if (size > kLargeSourceBytes &&
-        !prompter.askYesNo(window, kOpenTitle, largeFileQuestion(path, size)))
+        prompter.askYesNo(window, kOpenTitle, largeFileQuestion(path, size)) != Answer::Yes)
         return;
     const std::optional<QByteArray> bytes = platform::readRegularFile(path);
     if (!bytes)
         return;
     loadEditorText(form.Txt_edit, decodeSource(*bytes));
     showTextStart(form.Txt_edit);
+    known.remember(path, *bytes);
     state.Saved = true;
     openedFolder = QFileInfo(path).absolutePath();
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Open, save and the guard against losing unsaved work when leaving.
 
+#include "workspace/known_file.h"
+
 #include <QObject>
 
 class QWidget;
@@ -19,7 +21,8 @@ public:
                  OpenFileChooser &fileChooser);
 
     // Writes the editor into directory/name.java. False (after telling the
-    // user) when the directory is unusable or the write failed.
+    // user) when the directory or the name is unusable, the user would not
+    // replace another program's file, or the write failed.
     bool Savefile();
 
     void saveClicked();
@@ -36,8 +39,8 @@ public:
 
 private:
     void saveFailed();
+    bool mayReplace(const QString &path, const QByteArray &bytes);
     void cutTrailingText(qsizetype keptBytes, const QString &name);
-    bool writeSource(const QString &directory, const QString &name, const QString &text);
     void loadFile(const QString &path);
 
     QWidget *window;
@@ -46,6 +49,7 @@ private:
     Prompter &prompter;
     OpenFileChooser &chooser;
     QString openedFolder;
+    KnownFile known; // the file opened or saved last
 };
 
 } // namespace qm

@@ -8,8 +8,8 @@ namespace qm {
 struct WorkspaceState {
     bool Saved = true;       // no unsaved changes
     bool DirInvalid = false; // directory judged unusable, or the last save failed
-    int ClassCount = 0;      // occurrences of "class" at the last edit
-    QStringList ClassNames;  // the names after them, for the build's clean-up
+    int ClassCount = 0;      // how many types the text declared at the last edit
+    QStringList ClassNames;  // their names, nested ones too, for the build's clean-up
 };
 
 } // namespace qm

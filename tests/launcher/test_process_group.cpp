@@ -1,6 +1,7 @@
 // Finding what a console's wrapper left running, as /proc shows it.
 #include "launcher/process_group.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTest>
 
@@ -18,6 +19,11 @@ private:
         leader.setChildProcessModifier([] { ::setsid(); });
         leader.start("/bin/sh", {"-c", command});
         return leader.waitForStarted(5000) ? leader.processId() : 0;
+    }
+
+    static QByteArray commandName(qint64 pid) {
+        QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+        return comm.open(QIODevice::ReadOnly) ? comm.readAll().trimmed() : QByteArray();
     }
 
 private slots:
@@ -63,6 +69,9 @@ private slots:
         QProcess leader;
         const qint64 pid = startLeader(leader, "sleep 30 & true & sleep 0.2; exec sleep 30");
         QVERIFY(pid > 0);
+        // Counted only once the shell has become the sleep: before, the shell
+        // and its first child alone also make two.
+        QTRY_COMPARE_WITH_TIMEOUT(commandName(pid), QByteArray("sleep"), 5000);
         QTRY_COMPARE_WITH_TIMEOUT(processesLedBy(pid).size(), 2, 5000);
         signalProcesses(processesLedBy(pid), SIGKILL);
         QTRY_VERIFY_WITH_TIMEOUT(processesLedBy(pid).isEmpty(), 5000);

@@ -16,21 +16,26 @@ public:
         errors << title + QLatin1Char('|') + text;
     }
     Answer askYesNoCancel(QWidget *, const QString &title, const QString &text) override {
-        questions << title + QLatin1Char('|') + text;
-        if (answers.empty())
-            return Answer::Cancel;
-        const Answer a = answers.front();
-        answers.pop_front();
-        return a;
+        return answer(title, text, Answer::Cancel);
     }
-
-    bool askYesNo(QWidget *parent, const QString &title, const QString &text) override {
-        return askYesNoCancel(parent, title, text) == Answer::Yes;
+    // Unanswered, the question gets the box's default.
+    Answer askYesNo(QWidget *, const QString &title, const QString &text) override {
+        return answer(title, text, Answer::No);
     }
 
     QStringList errors;
     QStringList questions;
     std::deque<Answer> answers;
+
+private:
+    Answer answer(const QString &title, const QString &text, Answer unanswered) {
+        questions << title + QLatin1Char('|') + text;
+        if (answers.empty())
+            return unanswered;
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
 };
 
 class FakeChooser : public OpenFileChooser {

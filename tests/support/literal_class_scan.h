@@ -1,9 +1,11 @@
 #pragma once
-// Reference for the main-class scan: the procedure written step by step with
+// Reference for the step-by-step rule the main-class scan keeps where it named
+// the right type (stepByStepName): the procedure written step by step with
 // 1-based positions and a fresh search for every question, quadratic on long
-// texts. Tests, the fuzzer and the benchmark hold the fast scan against it.
+// texts.
 
 #include "build/java_names.h"
+#include "build/java_outline.h"
 #include "workspace/class_scan.h"
 
 #include <QString>
@@ -73,10 +75,10 @@ inline ClassScan scanMainClass(const QString &text,
     return scan;
 }
 
-// The names as the program keeps them: at most kMaxNameLength characters,
+// The names as the program keeps them: at most kMaxTypeNameLength characters,
 // then cut to their leading Java identifier.
 inline QString keptName(QString name) {
-    name.truncate(kMaxNameLength);
+    name.truncate(build::kMaxTypeNameLength);
     return build::leadingJavaIdentifier(name);
 }
 

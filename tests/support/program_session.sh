@@ -47,6 +47,13 @@ main_window_shows() {
 
 program_ended() { ! kill -0 "$app" 2>/dev/null; }
 
+# Prints the id of a visible window named $1. Run in a command substitution:
+# once the program has ended, it ends the wait.
+visible_window() {
+    kill -0 "$app" 2>/dev/null || exit 1
+    xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -1 | grep .
+}
+
 # Stores `Path` = $1 in a fresh settings file.
 store_path() {
     mkdir -p "$work/config/quillmoss-java" "$work/home"

@@ -58,6 +58,12 @@ private slots:
         QTest::newRow("name with spaces kept") << "/src"
                                                << "My Class"
                                                << "/src/My Class.java";
+        // A file name takes 255 bytes, ".java" included.
+        const QString longest(250, QLatin1Char('x'));
+        QTest::newRow("longest name") << "/src" << longest << "/src/" + longest + ".java";
+        QTest::newRow("a byte too long") << "/src" << longest + "x"
+                                         << "";
+        QTest::newRow("NUL in name") << "/src" << QString("a") + QChar(0) << "";
     }
 
     void paths() {
