@@ -111,8 +111,8 @@ public class JavacServer {
     private static void warmUp(Tool javac, Path sample, int rounds) throws IOException {
         Path out = Files.createTempDirectory(sample.toAbsolutePath().getParent(), "warm-up");
         for (int round = 0; round < rounds && !ending; ++round) {
-            javac.run(null, new ByteArrayOutputStream(), new ByteArrayOutputStream(), "-proc:none",
-                      "-encoding", "UTF-8", "-d", out.toString(), sample.toString());
+            javac.run(null, new ByteArrayOutputStream(), new ByteArrayOutputStream(), "-g",
+                      "-proc:none", "-encoding", "UTF-8", "-d", out.toString(), sample.toString());
         }
         remove(out);
     }
@@ -162,15 +162,16 @@ public class JavacServer {
     // The source is named by its full path, so that javac, which resolves a
     // relative one against this JVM's directory, finds it; the directory is
     // then taken out of what javac printed, which reads as the console's own
-    // javac would have printed it. No annotation processor runs, as in the
-    // console's javac.
+    // javac would have printed it. No annotation processor runs, and local
+    // variables keep their names (-g), as with the console's javac; this JVM's
+    // locale, which its starter sets, makes javac speak Chinese.
     private static void answer(Tool javac, List<String> fields) {
         String reply = fields.get(0), directory = fields.get(1), source = fields.get(2);
         ByteArrayOutputStream output = new ByteArrayOutputStream();
         int status;
         try {
-            status = javac.run(null, output, output, "-proc:none", "-encoding", "UTF-8", "-d",
-                               fields.get(3), "-cp", below(directory, fields.get(4)),
+            status = javac.run(null, output, output, "-g", "-proc:none", "-encoding", "UTF-8",
+                               "-d", fields.get(3), "-cp", below(directory, fields.get(4)),
                                directory + "/" + source);
         } catch (RuntimeException | Error e) {
             return; // no answer: the script runs javac itself

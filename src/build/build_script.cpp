@@ -12,6 +12,7 @@ namespace qm::build {
 namespace {
 
 const QString kJavacOutput = QStringLiteral("javac-output.txt");
+const QString kProgramErrors = QStringLiteral("program-errors.txt");
 
 } // namespace
 
@@ -77,6 +78,10 @@ QStringList appletPageLines(const ScriptTarget &target, qint16 ApHeight, qint16 
 
 QString javacOutputFileName() {
     return kJavacOutput;
+}
+
+QString programErrorsFileName() {
+    return kProgramErrors;
 }
 
 QString toolOutputText(const QByteArray &bytes, platform::ScriptKind kind) {

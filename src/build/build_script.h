@@ -63,6 +63,10 @@ QStringList appletPageLines(const ScriptTarget &target, qint16 ApHeight, qint16 
 // marks once the console has closed.
 QString javacOutputFileName();
 
+// The file in the run folder that keeps what the program printed on its
+// standard error, there only when the program ended by itself.
+QString programErrorsFileName();
+
 // What a tool printed into a file: UTF-8 for bash, the system's code page
 // for the command interpreter.
 QString toolOutputText(const QByteArray &bytes, platform::ScriptKind kind);

@@ -17,9 +17,13 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+
 namespace qm::build {
 
 namespace {
+
+constexpr qint64 kErrorsKept = 1 << 20;
 
 // The script's copy in the build directory: where renaming over an open file
 // is refused, it is rewritten in place instead. Either way a link planted
@@ -95,14 +99,22 @@ QString writeBuildFiles(const BuildRequest &request, const ScriptTarget &target,
     return runScript;
 }
 
-// What javac printed, from the build's run folder.
-BuildResult takeJavacOutput(const BuildPlaces &places, BuildOutcome outcome) {
+// What javac and the program printed, from the build's run folder.
+BuildResult takeRunOutput(const BuildPlaces &places, BuildOutcome outcome) {
     BuildResult result{outcome};
+    if (outcome != BuildOutcome::Ran)
+        return result;
     QFile file(places.inRunDirectory(javacOutputFileName()));
-    if (outcome == BuildOutcome::Ran && file.open(QIODevice::ReadOnly)) {
+    if (file.open(QIODevice::ReadOnly)) {
         result.javacOutput = toolOutputText(file.readAll(), platform::scriptKind());
         result.javacOutputRead = file.error() == QFileDevice::NoError;
     }
+    // An uncaught exception's trace is the last the program printed; a
+    // program that printed far more keeps only its tail.
+    QFile errors(places.inRunDirectory(programErrorsFileName()));
+    if (errors.open(QIODevice::ReadOnly) &&
+        errors.seek(std::max<qint64>(0, errors.size() - kErrorsKept)))
+        result.programErrors = toolOutputText(errors.readAll(), platform::scriptKind());
     return result;
 }
 
@@ -133,7 +145,7 @@ BuildResult runConsole(const QString &script, const BuildPlaces &places, const Q
     if (!ran)
         outcome = failure == LaunchFailure::NoTerminal ? BuildOutcome::NoTerminal
                                                        : BuildOutcome::NotStarted;
-    return takeJavacOutput(places, outcome);
+    return takeRunOutput(places, outcome);
 }
 
 } // namespace

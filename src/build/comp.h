@@ -54,6 +54,9 @@ struct BuildResult {
     // Whether javac's output was there to read. A nested build removes the
     // shared file before the outer one reads it: then nothing is known.
     bool javacOutputRead = false;
+    // What the program printed on its standard error, for the mark of an
+    // uncaught exception; "" when it did not run or did not end by itself.
+    QString programErrors;
 };
 
 // The build directory of `Path`, "~/" expanded, ending with a separator.

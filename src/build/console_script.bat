@@ -17,7 +17,7 @@ rem The command interpreter has no tee: javac writes into the file, which the
 rem console then shows, and its status is kept before anything resets it. No
 rem annotation processor runs: one on the class path would not be the
 rem learner's.
-javac -proc:none @quick_javac_flags@ -encoding UTF-8 -d "@class_dir@" -cp "%class_path%" @source_file@ > @javac_output@ 2>&1
+javac -g -proc:none @quick_javac_flags@ -encoding UTF-8 -d "@class_dir@" -cp "%class_path%" @source_file@ > @javac_output@ 2>&1
 set compiled=%ERRORLEVEL%
 type @javac_output@
 rem The program runs in the build directory.

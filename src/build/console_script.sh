@@ -23,6 +23,10 @@ source_file=@source_file@
 # The file that keeps what javac printed, for the editor's marks once the
 # console has closed.
 javac_output=@javac_output@
+# The file that keeps what the program printed on its standard error, for
+# the mark of an uncaught exception; written only when the program ended by
+# itself (not by Ctrl+C, nor by the console's close).
+program_errors=@program_errors@
 # 'program': java runs run_class; 'applet': appletviewer shows applet_page,
 # which lies in class_dir beside the classes it names.
 run_kind=@run_kind@
@@ -43,6 +47,7 @@ server_pid=@server_pid@
 # The console's lines, the same as the command interpreter's script shows.
 text_compiling=@text_compiling@
 text_compiled=@text_compiled@
+text_stop_hint=@text_stop_hint@
 text_compile_failed=@text_compile_failed@
 text_run_ended=@text_run_ended@ # a printf format: the exit status, the seconds
 text_no_viewer=@text_no_viewer@
@@ -139,9 +144,11 @@ run_javac() {
 
 # javac's arguments: the copy, read as UTF-8, its classes into class_dir.
 # No annotation processor runs: one found on the class path would run code
-# that is not the learner's.
-javac_arguments=(-proc:none -encoding UTF-8 -d "$class_dir" -cp "$javac_class_path"
-  "$source_file")
+# that is not the learner's. javac speaks Chinese whatever the locale, and
+# keeps the names of local variables (-g), which the JVM's message about a
+# null names then.
+javac_arguments=(-J-Duser.language=zh -J-Duser.region=CN -g -proc:none -encoding UTF-8
+  -d "$class_dir" -cp "$javac_class_path" "$source_file")
 
 # The JVM cannot check every damage to an archive before it maps it; one it
 # dies on (SIGABRT, silently: bash reports no signal of a pipeline's first
@@ -191,9 +198,26 @@ run_timed() {
   printf -- "$text_run_ended\n" "$status" "$seconds"
 }
 
+# Runs the class: its standard error shows in the console as it comes, and
+# a copy goes to program_errors once the program has ended by itself (a
+# status from 128 up is a signal's: Ctrl+C, say). The program reads the
+# console itself.
+run_java() {
+  local status
+  rm -f -- "$program_errors" "$program_errors.part"
+  { java -cp "$java_class_path" "$run_class" 2>&1 1>&3 3>&- |
+      tee -- "$program_errors.part" >&2 3>&-
+    status=${PIPESTATUS[0]}; } 3>&1
+  if [ "$status" -lt 128 ]; then
+    mv -f -- "$program_errors.part" "$program_errors"
+  fi
+  return "$status"
+}
+
 run_program() {
   if [ "$run_kind" != applet ]; then
-    run_timed java -cp "$java_class_path" "$run_class"
+    echo "$text_stop_hint"
+    run_timed run_java
   elif command -v appletviewer >/dev/null; then
     run_timed appletviewer "$class_dir/$applet_page"
   else
@@ -202,11 +226,13 @@ run_program() {
 }
 
 # Keys typed while javac or the program ran are read away first, so only a
-# key pressed after the prompt closes the console.
+# key pressed after the prompt closes the console. Ctrl+C, and Ctrl+Shift+C,
+# which a terminal sends as the same, interrupt the read (a status above
+# 128): a learner copying an error does not close the console with them.
 wait_for_key() {
   if [ -t 0 ]; then while read -r -s -n 1 -t 0.05; do :; done; fi
   echo -n "$text_press_any_key"
-  read -r -s -n 1
+  until read -r -s -n 1; [ $? -lt 128 ]; do :; done
 }
 
 # javac runs in the run folder, so that its messages name the copy as the
@@ -215,6 +241,10 @@ wait_for_key() {
 # run folder and the console still waits for its key.
 cd -- "$run_dir" || exit
 use_utf8_locale
+# Ctrl+C stops javac or the program, not the script: the console then tells
+# how it ended and waits for its key. A caught signal goes back to its
+# default in what the script starts, unlike an ignored one.
+trap : INT
 echo "$text_compiling"
 take_javac_setup
 compile

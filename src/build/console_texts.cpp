@@ -18,6 +18,10 @@ QString pressAnyKey() {
     return QStringLiteral("请按任意键继续. . .");
 }
 
+QString stopHintLine() {
+    return QStringLiteral("（程序运行中按 Ctrl+C 可以结束它）");
+}
+
 QString runEndedLine(const QString &status, const QString &seconds) {
     return QStringLiteral("----------运行结束，退出代码 %1，用时 %2 秒----------")
         .arg(status, seconds);

@@ -10,6 +10,8 @@ QString compilingLine();     // before javac
 QString compiledLine();      // javac reported no error; the program runs next
 QString compileFailedLine(); // javac reported errors; nothing runs
 QString pressAnyKey();       // the final prompt, without a line end
+// Before the program runs: how to stop it.
+QString stopHintLine();
 
 // After the program: its exit status and run time in seconds, both as the
 // script's own expressions (they are filled in when the line runs).

@@ -21,6 +21,7 @@ constexpr qint64 kRetryMilliseconds = 60 * 1000;
 
 // Small and slow-growing, because it waits far more than it compiles: one
 // compiler tier and thread, a heap that starts small and is given back.
+// javac speaks Chinese, as the console's does, whatever the locale.
 // javac's class-data archive, when there is one, shares javac's classes
 // from the file instead of loading them (about 12 MB less resident).
 QStringList jvmOptions(const QString &archive) {
@@ -28,7 +29,9 @@ QStringList jvmOptions(const QString &archive) {
     if (!archive.isEmpty())
         options << QStringLiteral("-XX:SharedArchiveFile=") + archive
                 << QStringLiteral("-Xlog:cds=off") << QStringLiteral("-Xlog:cds+dynamic=off");
-    return options + QStringList{QStringLiteral("-XX:+UseSerialGC"),
+    return options + QStringList{QStringLiteral("-Duser.language=zh"),
+                                 QStringLiteral("-Duser.region=CN"),
+                                 QStringLiteral("-XX:+UseSerialGC"),
                                  QStringLiteral("-XX:TieredStopAtLevel=1"),
                                  QStringLiteral("-XX:CICompilerCount=1"),
                                  QStringLiteral("-XX:-UsePerfData"),

@@ -102,7 +102,12 @@ QStringList terminalOptions(const QString &name, const TerminalWindow &window) {
     if (name == QLatin1String("xterm"))
         options << QStringLiteral("-fa") << QStringLiteral("Monospace:lang=en")
                 << QStringLiteral("-fd") << QStringLiteral("Monospace:lang=zh-cn")
-                << QStringLiteral("-fs") << QStringLiteral("11");
+                << QStringLiteral("-fs")
+                << QStringLiteral("11")
+                // A selection goes to the clipboard too, so a learner pastes
+                // an error with Ctrl+V (xterm copies nothing else). Any
+                // class: Debian's uxterm runs xterm as UXTerm.
+                << QStringLiteral("-xrm") << QStringLiteral("*selectToClipboard: true");
     if (flags->ownProcess)
         options << QLatin1String(flags->ownProcess);
     if (flags->title)

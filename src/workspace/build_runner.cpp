@@ -1,6 +1,8 @@
 #include "workspace/build_runner.h"
 
 #include "build/comp.h"
+#include "build/exception_trace.h"
+#include "build/java_names.h"
 #include "build/javac_diagnostics.h"
 #include "controls/prompter.h"
 #include "settings/settings.h"
@@ -38,9 +40,13 @@ void BuildRunner::buildClicked() {
         prompter.showError(window, build::messageTitle(), refusal);
     // Marks point at lines of the compiled text; after an edit during the run
     // they could point anywhere.
-    if (result.javacOutputRead && editorBytes(form.Txt_edit) == compiled)
-        diagnostics->show(build::parseJavacDiagnostics(result.javacOutput,
-                                                       request.fileName + QStringLiteral(".java")));
+    if (result.javacOutputRead && editorBytes(form.Txt_edit) == compiled) {
+        const QString sourceFile = request.fileName + QStringLiteral(".java");
+        diagnostics->show(
+            build::parseJavacDiagnostics(result.javacOutput, sourceFile),
+            build::parseUncaughtException(result.programErrors, sourceFile,
+                                          build::declaredPackage(request.sourceText)));
+    }
 }
 
 } // namespace qm

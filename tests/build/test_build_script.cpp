@@ -71,7 +71,7 @@ private slots:
         QTest::addColumn<bool>("viewerFound");
         QTest::addColumn<QStringList>("expected");
         const QString classes = kPlaces.classDirectory();
-        const QString javac = "javac -proc:none -J-XX:TieredStopAtLevel=1 -J-XX:+UseSerialGC "
+        const QString javac = "javac -g -proc:none -J-XX:TieredStopAtLevel=1 -J-XX:+UseSerialGC "
                               "-J-XX:-UsePerfData -encoding UTF-8 -d \"" +
                               classes + "\" -cp \"%class_path%\" ";
         const auto compile = [&](const QString &arguments) {

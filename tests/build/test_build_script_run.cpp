@@ -33,6 +33,8 @@ const QString kVersion = QStringLiteral("17.0.99+1-Test");
 // What the stand-in for javac prints, on both of its outputs, as javac does.
 const QByteArray kJavacSays = "Hello.java:3: 错误: 找不到符号\n";
 const QByteArray kJavacCounts = "1 个错误\n";
+// javac's own Chinese, whatever the locale.
+const QStringList kChinese{"-J-Duser.language=zh", "-J-Duser.region=CN"};
 
 // Logs its name, working directory and arguments, NUL-separated, then runs
 // `more`; javac also prints a diagnostic.
@@ -71,6 +73,7 @@ QString archiveName(const QByteArray &content, const QString &version = kVersion
 struct Run {
     QStringList calls; // the tools' log, entry by entry
     QString output;
+    QString errors; // the console's standard error
 };
 
 class ScriptRunner {
@@ -115,7 +118,8 @@ public:
             qWarning("the script did not end well");
         if (setup.makeArchive) // as Comp does once the console has closed
             startArchiveJob(setup);
-        return {loggedCalls(), QString::fromUtf8(bash.readAllStandardOutput())};
+        return {loggedCalls(), QString::fromUtf8(bash.readAllStandardOutput()),
+                QString::fromUtf8(bash.readAllStandardError())};
     }
 
     QStringList loggedCalls() const {
@@ -223,14 +227,18 @@ private slots:
         const Run run =
             runner.run(buildDir, runner.cache, ScriptTarget{name, package, BuildKind(compType)});
 
-        // No JDK layout behind this javac: no JVM flags for it. javac runs in
-        // the run folder, its classes go there, and no annotation processor
-        // runs. The program runs in the build directory, only when javac's
-        // own status says it compiled, not tee's.
+        // No JDK layout behind this javac: no JVM flags for it but its
+        // language. javac runs in the run folder, keeps local names, its
+        // classes go there, and no annotation processor runs. The program runs in the build
+        // directory, only when javac's own status says it compiled, not tee's.
         const QString classes = runner.runDir() + "/classes";
-        QStringList expected{
-            "javac", runner.runDir(), "-proc:none", "-encoding",       "UTF-8",
-            "-d",    classes,         "-cp",        "classes:build/.", name + ".java"};
+        QStringList expected{"javac", runner.runDir()};
+        expected << kChinese << "-g"
+                 << "-proc:none"
+                 << "-encoding"
+                 << "UTF-8"
+                 << "-d" << classes << "-cp"
+                 << "classes:build/." << name + ".java";
         const QString runName = package.isEmpty() ? name : package + "." + name;
         if (javacStatus == 0 && compType == 0)
             expected << "java" << buildDir << "-cp" << classes + ":." << runName;
@@ -312,6 +320,45 @@ private slots:
         QVERIFY2(line.match(run.output).hasMatch(), qPrintable(run.output));
     }
 
+    // The program's standard error shows in the console and is kept for the
+    // editor's marks, only when the program ended by itself; Ctrl+C stops
+    // the program, and the console still tells how it ended.
+    void programErrorsAreKeptWhenItEndsByItself_data() {
+        QTest::addColumn<QByteArray>("work");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("uncaught exception") << QByteArray() << 1 << true;
+        QTest::newRow("Ctrl+C") << QByteArray("kill -INT $$") << 130 << false;
+        QTest::newRow("killed") << QByteArray("kill -9 $$") << 137 << false;
+    }
+
+    void programErrorsAreKeptWhenItEndsByItself() {
+        QFETCH(QByteArray, work);
+        QFETCH(int, status);
+        QFETCH(bool, kept);
+        const QByteArray trace = "Exception in thread \"main\" java.lang.ArithmeticException: / "
+                                 "by zero\n\tat Hello.main(Hello.java:5)\n";
+        ScriptRunner runner;
+        writeFakeTool(runner.bin, "javac", 0);
+        writeFakeTool(runner.bin, "java", 1,
+                      "printf 'out\\n'; printf '" + trace + "' >&2\n" + work);
+        const QString errors = runner.runDir() + "/" + programErrorsFileName();
+        QFile::remove(errors);
+        const Run run = runner.run(runner.root.filePath("b"), "", ScriptTarget{"Hello"});
+
+        QVERIFY2(run.output.contains("（程序运行中按 Ctrl+C 可以结束它）\nout\n"),
+                 qPrintable(run.output));
+        QVERIFY2(run.errors.contains("java.lang.ArithmeticException: / by zero\n"),
+                 qPrintable(run.errors));
+        QVERIFY2(run.output.contains("退出代码 " + QString::number(status) + "，"),
+                 qPrintable(run.output));
+        QVERIFY(run.output.endsWith("请按任意键继续. . ."));
+        QCOMPARE(QFile::exists(errors), kept);
+        if (kept)
+            QVERIFY(qm::testing::fileBytes(errors).contains("\tat Hello.main(Hello.java:5)\n"));
+        QVERIFY(!QFile::exists(errors + ".part") || !kept);
+    }
+
     void missingAppletViewerIsExplained() {
         ScriptRunner runner;
         writeFakeTool(runner.bin, "javac", 0);
@@ -365,7 +412,8 @@ private slots:
         // First build: no archive yet; it is made once the run is over.
         const Run first = runner.run(buildDir, runner.cache, ScriptTarget{"Hello"}, env);
         QStringList quick{"javac", runner.runDir()};
-        quick << quickJavacFlags() << "-proc:none";
+        quick << quickJavacFlags() << kChinese << "-g"
+              << "-proc:none";
         QCOMPARE(first.calls.mid(0, quick.size()), quick);
         QVERIFY(waitForCache(runner.cache, {QFileInfo(archive).fileName()}));
         QCOMPARE(qm::testing::fileBytes(archive), QByteArray("ARCHIVE"));

@@ -274,12 +274,39 @@ private slots:
         QCOMPARE(buildFiles(), QStringList{"Tamsorley.sh"});
     }
 
+    // What the program printed on its standard error reaches the caller for
+    // the exception's mark; of a flood, the end, where the trace stands.
+    void programErrorsReachTheCaller() {
+        const QString bin = home.filePath("tools-bin");
+        const QByteArray trace = "Exception in thread \"main\" java.lang.Error\n"
+                                 "\tat Hello.main(Hello.java:1)\n";
+        QVERIFY(writeExecutable(bin + "/terminal", "\"$@\" </dev/null >/dev/null 2>&1"));
+        QVERIFY(writeExecutable(bin + "/javac", "exit 0"));
+        QVERIFY(writeExecutable(bin + "/java",
+                                "head -c 3000000 /dev/zero | tr '\\0' x >&2\n"
+                                "printf '\\n" +
+                                    QByteArray(trace).replace("\n", "\\n").replace("\t", "\\t") +
+                                    "' >&2; exit 1"));
+        QVERIFY(qm::testing::writeBytes(qm::terminalConfPath(), (bin + "/terminal\n").toUtf8()));
+        qm::testing::EnvironmentGuard env;
+        env.set("PATH", bin + ":/usr/bin:/bin");
+
+        const BuildResult result = Comp(BuildRequest{kPath, "class Hello {", "Hello"}, nullptr);
+
+        QFile::remove(qm::terminalConfPath());
+        QCOMPARE(result.outcome, BuildOutcome::Ran);
+        QVERIFY(result.programErrors.endsWith(QString::fromUtf8(trace)));
+        QVERIFY(result.programErrors.size() <= (1 << 20));
+        QVERIFY(result.programErrors.size() > 1000);
+    }
+
     void noRunLeavesNoOutput() {
         touch(buildDirCreated() + javacOutputFileName(), "left by an earlier version");
         const BuildResult result = Comp(BuildRequest{kPath, "", "Hello"}, nullptr);
         QCOMPARE(result.outcome, BuildOutcome::NoTerminal);
         QVERIFY(!result.javacOutputRead);
         QCOMPARE(result.javacOutput, QString());
+        QCOMPARE(result.programErrors, QString());
     }
 
 private:

@@ -176,9 +176,10 @@ private slots:
                               << "Hello.class";
         QTest::newRow("package") << "package demo.app;\n" + kHello << "你好，0"
                                  << "demo/app/Hello.class";
+        // In Chinese whatever the locale, as the console's javac speaks.
         QTest::newRow("error, named as javac names it")
             << QString(kHello).replace("args.length", "args.size()")
-            << "Hello.java:3: error: cannot find symbol"
+            << "Hello.java:3: 错误: 找不到符号"
             << "";
     }
     void compilesAsJavacWould() {
@@ -199,6 +200,11 @@ private slots:
             QVERIFY(!QFile::exists(classes + "Hello.class"));
         } else {
             QVERIFY(QFile::exists(classes + classFile));
+            // -g: the names of local variables are kept.
+            QProcess javap;
+            javap.start("javap", {"-l", classes + classFile});
+            QVERIFY(javap.waitForFinished(30000));
+            QVERIFY(javap.readAllStandardOutput().contains("LocalVariableTable"));
         }
     }
 

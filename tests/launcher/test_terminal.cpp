@@ -25,7 +25,8 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         const QString t = QStringLiteral("运行 Hello — QuillmossJava编译器");
         const QStringList xtermFonts{
-            "-fa", "Monospace:lang=en", "-fd", "Monospace:lang=zh-cn", "-fs", "11"};
+            "-fa",  "Monospace:lang=en",       "-fd", "Monospace:lang=zh-cn", "-fs", "11",
+            "-xrm", "*selectToClipboard: true"};
         QTest::newRow("xterm: Latin cells, Chinese wide characters")
             << "xterm" << false << xtermFonts + QStringList{"-T", t, "-e"};
         QTest::newRow("xterm placed")
@@ -85,10 +86,11 @@ private slots:
         QTest::newRow("GNOME's wrapper takes xterm flags")
             << "gnome-terminal.wrapper" << QStringList{"-T", "t", "-e"};
         QTest::newRow("lxterm script passes xterm options on")
-            << "lxterm" << QStringList{"-fa", "Monospace:lang=en",
-                                       "-fd", "Monospace:lang=zh-cn",
-                                       "-fs", "11",
-                                       "-T",  "t",
+            << "lxterm" << QStringList{"-fa",  "Monospace:lang=en",
+                                       "-fd",  "Monospace:lang=zh-cn",
+                                       "-fs",  "11",
+                                       "-xrm", "*selectToClipboard: true",
+                                       "-T",   "t",
                                        "-e"};
     }
 
@@ -122,16 +124,18 @@ private slots:
                                             << "myterm" << QStringList{"$HOME;rm"};
         QTest::newRow("missing program falls back to detection")
             << "nosuchterm -e"
-            << "xterm" << QStringList{"-fa", "Monospace:lang=en",
-                                      "-fd", "Monospace:lang=zh-cn",
-                                      "-fs", "11",
-                                      "-T",  "t",
+            << "xterm" << QStringList{"-fa",  "Monospace:lang=en",
+                                      "-fd",  "Monospace:lang=zh-cn",
+                                      "-fs",  "11",
+                                      "-xrm", "*selectToClipboard: true",
+                                      "-T",   "t",
                                       "-e"};
         QTest::newRow("only comments") << "# nothing"
-                                       << "xterm" << QStringList{"-fa", "Monospace:lang=en",
-                                                                 "-fd", "Monospace:lang=zh-cn",
-                                                                 "-fs", "11",
-                                                                 "-T",  "t",
+                                       << "xterm" << QStringList{"-fa",  "Monospace:lang=en",
+                                                                 "-fd",  "Monospace:lang=zh-cn",
+                                                                 "-fs",  "11",
+                                                                 "-xrm", "*selectToClipboard: true",
+                                                                 "-T",   "t",
                                                                  "-e"};
     }
 
@@ -150,10 +154,11 @@ private slots:
     void commandFollowsOptions() {
         const Terminal xterm{QStringLiteral("/usr/bin/xterm"),
                              terminalOptions("xterm", QStringLiteral("a b.sh"))};
-        QCOMPARE(terminalCommandLine(xterm, {"/bin/sh", "/run/x/run.sh"}),
-                 (QStringList{"/usr/bin/xterm", "-fa", "Monospace:lang=en", "-fd",
-                              "Monospace:lang=zh-cn", "-fs", "11", "-T", "a b.sh", "-e", "/bin/sh",
-                              "/run/x/run.sh"}));
+        QCOMPARE(
+            terminalCommandLine(xterm, {"/bin/sh", "/run/x/run.sh"}),
+            (QStringList{"/usr/bin/xterm", "-fa", "Monospace:lang=en", "-fd",
+                         "Monospace:lang=zh-cn", "-fs", "11", "-xrm", "*selectToClipboard: true",
+                         "-T", "a b.sh", "-e", "/bin/sh", "/run/x/run.sh"}));
     }
 };
 
