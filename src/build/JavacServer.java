@@ -6,8 +6,9 @@
 //             empty one: the answer pipe, the source's directory, the source,
 //             the directory for the class files, the class path (relative
 //             entries are below the source's directory).
-//   SAMPLE    a source compiled a few times before "ready" is printed, so
-//             the first real compile finds javac's code already compiled.
+//   SAMPLE    a source compiled once before "ready" is printed, so the
+//             first real compile finds javac loaded, then a few times more
+//             beside the requests, so that later ones find its code compiled.
 // The answer: javac's output in "<answer pipe>.out", then its exit status
 // and a line end written to the answer pipe. Ends when its input ends, so
 // it never outlives the program that started it.
@@ -38,16 +39,30 @@ public class JavacServer {
         if (javac == null || args.length != 2)
             System.exit(2);
         endWithInput(Path.of(args[0]).toAbsolutePath().getParent());
+        Path sample = Path.of(args[1]);
         try {
-            warmUp(javac, Path.of(args[1]));
+            warmUp(javac, sample, 1);
         } catch (IOException e) {
+            warmUpOver.countDown();
             if (!ending)
                 throw e;
-        } finally {
-            warmUpOver.countDown();
         }
+        // One round has loaded javac: from now on a build is answered sooner
+        // than a javac of its own would be. The later rounds, which get
+        // javac's code compiled, run beside the requests, never before them.
         System.out.println("ready");
         System.out.flush();
+        Thread rounds = new Thread(() -> {
+            try {
+                warmUp(javac, sample, WARM_UP_ROUNDS - 1);
+            } catch (IOException e) {
+                // the program has ended and the directory is going
+            } finally {
+                warmUpOver.countDown();
+            }
+        });
+        rounds.setDaemon(true);
+        rounds.start();
         // Opened for reading and writing, the pipe never reports an end when
         // a script closes its side, and opening it never waits for a writer.
         try (RandomAccessFile requests = new RandomAccessFile(args[0], "rw")) {
@@ -93,9 +108,9 @@ public class JavacServer {
         watch.start();
     }
 
-    private static void warmUp(Tool javac, Path sample) throws IOException {
+    private static void warmUp(Tool javac, Path sample, int rounds) throws IOException {
         Path out = Files.createTempDirectory(sample.toAbsolutePath().getParent(), "warm-up");
-        for (int round = 0; round < WARM_UP_ROUNDS && !ending; ++round) {
+        for (int round = 0; round < rounds && !ending; ++round) {
             javac.run(null, new ByteArrayOutputStream(), new ByteArrayOutputStream(), "-g",
                       "-proc:none", "-encoding", "UTF-8", "-d", out.toString(), sample.toString());
         }

@@ -5,6 +5,7 @@
 #include "build/clean_up.h"
 #include "build/console_texts.h"
 #include "build/java_names.h"
+#include "build/javac_archive.h"
 #include "build/javac_server.h"
 #include "build/kept_classes.h"
 #include "launcher/run_folder.h"
@@ -184,6 +185,8 @@ BuildResult Comp(const BuildRequest &request, const std::function<AfterRunValues
                      after.Class);
     if (server && result.outcome == BuildOutcome::Ran)
         server->start(setup); // for the next build, now that this one no longer runs
+    if (setup.makeArchive && result.outcome == BuildOutcome::Ran)
+        startArchiveJob(setup); // the one made at the start is gone or was unsound
     return result;
 }
 

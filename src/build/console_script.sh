@@ -38,14 +38,9 @@ javac=@javac@
 jdk=@jdk@
 # JVM flags that start javac faster for a short compile.
 quick_javac_flags=(@quick_javac_flags@)
-# A sound class-data archive of that JDK's javac, '' for none.
+# A sound class-data archive of that JDK's javac, '' for none (the program
+# makes one in the background).
 javac_archive=@javac_archive@
-# 'yes': make the archive once the run is over, in cache_dir, named after
-# jdk_version, by compiling archive_sample (given only then).
-make_archive=@make_archive@
-cache_dir=@cache_dir@
-jdk_version=@jdk_version@
-archive_sample=@archive_sample@
 # The warm javac: its directory and pid; pid 0 when none is ready.
 server_dir=@server_dir@
 server_pid=@server_pid@
@@ -230,47 +225,6 @@ run_program() {
   fi
 }
 
-# make_javac_archive JDK CACHE VERSION SAMPLE FLAGS...: makes the class-data
-# archive of JDK's javac by compiling SAMPLE with FLAGS. It is written under
-# a temporary name in CACHE, tried once, and renamed to its final name, which
-# holds its MD5 sum (the program checks it before the archive is used), so no
-# build ever sees half of it. A JDK that cannot make one is noted with the
-# free space of that moment: the program asks again once the note is a day
-# old, or once there is more room.
-make_javac_archive() {
-  local jdk_dir=$1 cache=$2 version=$3 sample=$4 sum free
-  local flags=("${@:5}")
-  # Work left by a job that was killed outright.
-  find "$cache" -maxdepth 1 -name '.javac-*' -mmin +1440 -exec rm -rf -- {} + 2>/dev/null
-  mkdir -p -- "$cache" && work=$(mktemp -d -- "$cache/.javac-$version-XXXXXX") || return
-  # $work is global: the trap runs after the function has returned.
-  trap 'rm -rf -- "$work"' EXIT
-  printf '%s' "$sample" > "$work/Sample.java"
-  timeout 120 "$jdk_dir/bin/javac" "${flags[@]}" -J-XX:ArchiveClassesAtExit="$work/javac.jsa" \
-    -proc:none -encoding UTF-8 -cp "$work" -d "$work" "$work/Sample.java"
-  # Cut short (timeout, a signal): another build tries again.
-  [ $? -lt 124 ] || return
-  if [ -f "$work/javac.jsa" ] && timeout 60 "$jdk_dir/bin/javac" "${flags[@]}" -J-Xshare:on \
-      -J-XX:+VerifySharedSpaces -J-XX:SharedArchiveFile="$work/javac.jsa" -version &&
-      sum=$(md5sum < "$work/javac.jsa"); then
-    mv -f -- "$work/javac.jsa" "$cache/javac-$version-${sum%% *}.jsa" &&
-      rm -f -- "$cache/javac-$version.failed"
-  else
-    free=$(stat -f -c '%a*%S' -- "$cache" 2>/dev/null) && free=$((free))
-    printf '%s\n' "$free" > "$cache/javac-$version.failed" ||
-      : > "$cache/javac-$version.failed"
-  fi
-}
-
-# Starts making the archive, detached from the console so closing it does
-# not cut the work short.
-start_archive_job() {
-  export -f make_javac_archive
-  setsid -f bash -c 'make_javac_archive "$@"' make-archive \
-    "$jdk" "$cache_dir" "$jdk_version" "$archive_sample" "${quick_javac_flags[@]}" \
-    </dev/null >/dev/null 2>&1
-}
-
 # Keys typed while javac or the program ran are read away first, so only a
 # key pressed after the prompt closes the console. Ctrl+C, and Ctrl+Shift+C,
 # which a terminal sends as the same, interrupt the read (a status above
@@ -301,8 +255,5 @@ if [ "$compiled" -eq 0 ]; then
   run_program
 else
   echo "$text_compile_failed"
-fi
-if [ -n "$make_archive" ] && [ -n "$same_javac" ]; then
-  start_archive_job
 fi
 wait_for_key

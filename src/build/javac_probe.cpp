@@ -78,6 +78,13 @@ bool sumMatches(const QFileInfo &archive, const QString &sum) {
     return true;
 }
 
+// No recent failure to make one, and none under way.
+bool mayMakeArchive(const QString &cacheDirectory, const QString &version) {
+    const QString failed =
+        cacheDirectory + QStringLiteral("/javac-") + version + QStringLiteral(".failed");
+    return !failureHolds(failed, cacheDirectory) && !archiveUnderWay(cacheDirectory, version);
+}
+
 } // namespace
 
 QString jdkVersion(const QString &releaseText) {
@@ -108,7 +115,7 @@ QString soundArchive(const QString &cacheDirectory, const QString &version) {
     return {};
 }
 
-JavacSetup probeJavac(const QString &cacheDirectory, const QStringList &searchDirs) {
+JavacSetup probeJdk(const QStringList &searchDirs) {
     JavacSetup setup;
     setup.javac = QStandardPaths::findExecutable(QStringLiteral("javac"), searchDirs);
     const QFileInfo real(QFileInfo(setup.javac).canonicalFilePath());
@@ -119,14 +126,26 @@ JavacSetup probeJavac(const QString &cacheDirectory, const QStringList &searchDi
         return setup;
     setup.jdk = QDir::cleanPath(jdk);
     setup.version = jdkVersion(QString::fromUtf8(release.read(64 * 1024)));
+    return setup;
+}
+
+bool archiveWanted(const QString &cacheDirectory, const QString &version) {
+    if (cacheDirectory.isEmpty() || version.isEmpty() || cacheDirectory.contains(QLatin1Char(':')))
+        return false;
+    const QString prefix = QStringLiteral("javac-") + version;
+    return QDir(cacheDirectory)
+               .entryList({prefix + QStringLiteral("-*.jsa")}, QDir::Files)
+               .isEmpty() &&
+           mayMakeArchive(cacheDirectory, version);
+}
+
+JavacSetup probeJavac(const QString &cacheDirectory, const QStringList &searchDirs) {
+    JavacSetup setup = probeJdk(searchDirs);
     if (setup.version.isEmpty() || cacheDirectory.contains(QLatin1Char(':')))
         return setup;
     setup.cacheDirectory = cacheDirectory;
     setup.archive = soundArchive(cacheDirectory, setup.version);
-    const QString failed =
-        cacheDirectory + QStringLiteral("/javac-") + setup.version + QStringLiteral(".failed");
-    setup.makeArchive = setup.archive.isEmpty() && !failureHolds(failed, cacheDirectory) &&
-                        !archiveUnderWay(cacheDirectory, setup.version);
+    setup.makeArchive = setup.archive.isEmpty() && mayMakeArchive(cacheDirectory, setup.version);
     return setup;
 }
 

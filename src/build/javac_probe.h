@@ -37,6 +37,15 @@ QString jdkVersion(const QString &releaseText);
 // named by its size as before, is removed, so that a sound one is made again.
 QString soundArchive(const QString &cacheDirectory, const QString &version);
 
+// The javac in `searchDirs` (the PATH when empty), its JDK and version, without
+// a look at the cache: cheap enough for a keystroke's aftermath.
+JavacSetup probeJdk(const QStringList &searchDirs = {});
+
+// Whether an archive of `version` should be made in `cacheDirectory`: none
+// is named there, none is being made, and making one has not failed lately.
+// Reads names only; whether one there is sound the build's probe tells.
+bool archiveWanted(const QString &cacheDirectory, const QString &version);
+
 // Looks for javac in `searchDirs` (the PATH when empty) and at the cache.
 // A cache directory holding ':' takes no archive: the JVM reads it as a list.
 JavacSetup probeJavac(const QString &cacheDirectory, const QStringList &searchDirs = {});

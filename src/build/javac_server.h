@@ -1,16 +1,19 @@
 #pragma once
 // javac kept warm: a JVM of this program's own that compiles for the console,
 // so a build no longer waits for javac's JVM to start and compile its own
-// code (most of a build). It is started when the first build has closed its
-// console, so it never competes with that build, and the console's script
-// asks it through a named pipe; when it is not ready, gone or silent, the
-// script runs javac itself as before. It ends with the program: it reads
+// code (most of a build). It is started once a build becomes likely (the
+// editor's first change, which opening a file is too) at the lowest
+// processor priority, so its warm-up never slows typing, and again after a
+// build if it had gone. The console's script asks it through a named pipe
+// once it is ready; until then, or when it is gone or silent, the script
+// runs javac itself as before, never waiting for it. It ends with the program: it reads
 // the program's end from its input, also when the program is killed. After
 // a quarter of an hour without a build it ends too, so a program left open
 // holds no JVM; the next build starts it again.
 
 #include "build/javac_probe.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -33,6 +36,11 @@ public:
     // failed to start for it, or the program is quitting; either way the
     // idle time starts again. Returns at once.
     void start(const JavacSetup &setup);
+
+    // A build is likely soon: starts one for the javac on the search path,
+    // after the current event (a keystroke) has been handled. Cheap when one
+    // runs; looks for javac at most once in kRetryMilliseconds otherwise.
+    void expectBuild();
 
     void stop();
 
@@ -60,6 +68,7 @@ private:
     QTimer idle;
     QString jdk;
     QString failedJdk;
+    QElapsedTimer lastExpected;
     bool ready = false;
     bool quitting = false;
 };

@@ -20,7 +20,6 @@ QString quotedWords(const QStringList &words) {
 QHash<QString, QString> posixScriptValues(const BuildPlaces &places, const JavacSetup &setup,
                                           const ScriptTarget &target) {
     const bool applet = target.CompType == BuildKind::Applet;
-    const bool makeArchive = setup.makeArchive && !setup.cacheDirectory.isEmpty();
     const QString none;
     const QHash<QString, QString> values{
         {QStringLiteral("build_dir"), places.buildDirectory},
@@ -35,11 +34,6 @@ QHash<QString, QString> posixScriptValues(const BuildPlaces &places, const Javac
         {QStringLiteral("javac"), setup.javac},
         {QStringLiteral("jdk"), setup.jdk},
         {QStringLiteral("javac_archive"), setup.archive},
-        {QStringLiteral("make_archive"), makeArchive ? QStringLiteral("yes") : none},
-        {QStringLiteral("cache_dir"), setup.cacheDirectory},
-        {QStringLiteral("jdk_version"), setup.version},
-        {QStringLiteral("archive_sample"),
-         makeArchive ? resourceText(QStringLiteral("Sample.java")) : none},
         {QStringLiteral("server_dir"), setup.server.directory},
         {QStringLiteral("server_pid"), QString::number(setup.server.pid)},
         {QStringLiteral("text_compiling"), compilingLine()},

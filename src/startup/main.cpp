@@ -1,7 +1,9 @@
 // The program's entry: prepares the skin file, runs the main window's
 // initialisation (the settings load and the first-start step), clears what a
 // killed run left behind, creates and shows the main window, opens the file named on the command
-// line if any, then runs the event loop until the window has gone.
+// line if any, has javac's archive made in the background when there is none, then runs the
+// event loop until the window has gone.
+#include "build/javac_archive.h"
 #include "platform/platform.h"
 #include "startup/chinese_catalogue.h"
 #include "startup/initialisation.h"
@@ -11,8 +13,14 @@
 #include "workspace/source_keeper.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace qm {
+
+namespace {
+// Work for later builds waits until the window has been drawn.
+constexpr int kAfterFirstPaintMilliseconds = 1500;
+} // namespace
 
 int Main(int argc, char *argv[]) {
     platform::surviveFileSizeLimit(); // a save that hits the limit must fail, not end the program
@@ -32,7 +40,10 @@ int Main(int argc, char *argv[]) {
     Frm_java window(state);
     window.showAtStart();
     if (const auto file = fileArgument(QCoreApplication::arguments()))
-        window.keeper().openFile(*file);
+        window.openAtStart(*file);
+    // javac's archive is made before the first build needs it, not after.
+    QTimer::singleShot(kAfterFirstPaintMilliseconds,
+                       [] { build::makeArchiveIfMissing(platform::cacheDirectory()); });
     return QApplication::exec();
 }
 

@@ -77,6 +77,8 @@ Frm_java::Frm_java(ProgramState &programState, MainWindowServices given, QWidget
         });
         services.chooser = ownChooser.get();
     }
+    if (!services.buildLikely)
+        services.buildLikely = [] { build::JavacServer::instance()->expectBuild(); };
     if (!services.openUrl)
         services.openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
     mainForm = buildMainForm(this);
@@ -114,7 +116,11 @@ void Frm_java::wire() {
 void Frm_java::acceptFileDrops() {
     setAcceptDrops(true);
     installEventFilter(this);
-    for (QWidget *child : findChildren<QWidget *>()) {
+    watchFileDrops(this);
+}
+
+void Frm_java::watchFileDrops(QWidget *root) {
+    for (QWidget *child : root->findChildren<QWidget *>()) {
         if (child->acceptDrops())
             child->installEventFilter(this);
     }
@@ -165,6 +171,12 @@ void Frm_java::showAtStart() {
     show();
 }
 
+void Frm_java::openAtStart(const QString &file) {
+    readingOnly = true;
+    sourceKeeper->openFile(file);
+    readingOnly = false;
+}
+
 void Frm_java::applyLayout() {
     const QSizeF screen = screenSizeTwips(this);
     const MainLayout layout = ResizeInit(screen, state.settings.Mode);
@@ -186,6 +198,8 @@ void Frm_java::editorChanged() {
     workspaceState.ClassCount = scan.ClassCount;
     workspaceState.ClassNames = std::move(scan.ClassNames);
     workspaceState.Saved = false;
+    if (!readingOnly)
+        services.buildLikely();
 }
 
 void Frm_java::directoryChanged() {

@@ -27,6 +27,7 @@ struct MainWindowServices {
     Prompter *prompter = nullptr;              // message boxes; the real ones when null
     OpenFileChooser *chooser = nullptr;        // the open dialog; the real one when null
     std::function<void(const QUrl &)> openUrl; // links of the about window
+    std::function<void()> buildLikely;         // the text changed; warms javac when null
 };
 
 // The main window: the editor, the directory and file-name fields and the
@@ -44,6 +45,10 @@ public:
     // The load step alone (tests call it without showing the window).
     void load();
 
+    // Opens the file named on the command line: a program started to read a
+    // file starts nothing for builds until the text is changed.
+    void openAtStart(const QString &file);
+
     const MainForm &form() const { return mainForm; }
     const WorkspaceState &workspace() const { return workspaceState; }
     SourceKeeper &keeper() { return *sourceKeeper; }
@@ -56,6 +61,9 @@ protected:
 private:
     void wire();
     void acceptFileDrops();
+    void watchFileDrops(QWidget *root);
+    FindBar *finder();
+    LineJumpBar *lineJumper();
     bool fileDragged(QDropEvent *event);
     void wireKeys();
     void applyLayout();
@@ -80,6 +88,7 @@ private:
     LineJumpBar *lineJumpBar = nullptr;
     QPointer<QWidget> helpWindow;
     QPointer<QWidget> aboutWindow;
+    bool readingOnly = false; // changes come from opening the start's file
 };
 
 } // namespace qm

@@ -198,31 +198,21 @@ private slots:
                << "javac='/usr/bin/javac'"
                << "jdk='/usr/lib/jvm/j17'"
                << "javac_archive='/home/u/.cache/q/javac-17.0.1-5.jsa'"
-               << "make_archive='yes'"
                << "server_pid='0'";
         for (const QString &value : values)
             QVERIFY2(lines.contains(value), qPrintable(value));
     }
 
-    // The warm javac and the archive's sample reach the script only when
-    // they are of use.
+    // The warm javac reaches the script only when one is ready; the archive
+    // is made by the program, never by the console.
     void posixValuesOfTheWarmJavac() {
-        JavacSetup setup{"/usr/bin/javac", "/usr/lib/jvm/j17", "17.0.1", "/c", "", false};
+        JavacSetup setup{"/usr/bin/javac", "/usr/lib/jvm/j17", "17.0.1", "/c", "", true};
         setup.server = {"/tmp/quillmoss-javac-x", 4242};
         const QStringList served = posixScriptLines({"/b", "/r"}, setup, ScriptTarget{"Hello"});
         QVERIFY(served.contains("server_dir='/tmp/quillmoss-javac-x'"));
         QVERIFY(served.contains("server_pid='4242'"));
-        QVERIFY(served.contains("make_archive=''"));
-        QVERIFY(served.contains("archive_sample=''"));
-        setup.makeArchive = true;
-        const QString making =
-            posixScriptLines({"/b", "/r"}, setup, ScriptTarget{"Hello"}).join('\n');
-        QVERIFY(making.contains("\narchive_sample='// A small program"));
-        QVERIFY(making.contains("        System.out.println(sb.reverse() + \" \" + keys.size());\n"
-                                "    }\n}\n'\n"));
-        setup.cacheDirectory.clear();
-        QVERIFY(posixScriptLines({"/b", "/r"}, setup, ScriptTarget{"Hello"})
-                    .contains("make_archive=''"));
+        QVERIFY(!served.join('\n').contains("A small program"));
+        QVERIFY(!served.join('\n').contains("ArchiveClassesAtExit"));
     }
 
     void posixBytesAreUtf8WithLf() {

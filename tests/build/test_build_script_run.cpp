@@ -4,6 +4,8 @@
 // a JDK's archive is looked up and made as it should be.
 
 #include "build/build_script.h"
+#include "build/javac_archive.h"
+#include "environment_guard.h"
 #include "run_layout.h"
 #include "test_files.h"
 #include "wait_for.h"
@@ -77,6 +79,8 @@ struct Run {
 class ScriptRunner {
 public:
     ScriptRunner() {
+        // The archive job inherits the program's environment.
+        environment.set("TOOL_LOG", log());
         bin = root.filePath("bin");
         cache = root.filePath("cache");
         writeFakeTool(bin, "java", 0);
@@ -112,6 +116,8 @@ public:
         bash.closeWriteChannel();
         if (!bash.waitForFinished(10000) || bash.exitCode() != 0)
             qWarning("the script did not end well");
+        if (setup.makeArchive) // as Comp does once the console has closed
+            startArchiveJob(setup);
         return {loggedCalls(), QString::fromUtf8(bash.readAllStandardOutput()),
                 QString::fromUtf8(bash.readAllStandardError())};
     }
@@ -138,6 +144,7 @@ public:
     }
 
     QTemporaryDir root;
+    qm::testing::EnvironmentGuard environment;
     QString bin;
     QString cache;
     QString jdk;

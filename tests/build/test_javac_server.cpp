@@ -8,6 +8,7 @@
 #include "build/build_script.h"
 #include "build/javac_server.h"
 #include "platform/platform.h"
+#include "platform/process_priority.h"
 #include "requirements.h"
 #include "resources/resources.h"
 #include "run_layout.h"
@@ -144,8 +145,20 @@ private slots:
         QM_REQUIRE_THAT(!real.jdk.isEmpty(), "a JDK's javac on the search path");
         QVERIFY(qm::testing::writeExecutable(dir("fake/javac"),
                                              "echo \"$@\" >> \"$FAKE_LOG\"\nexit 3"));
-        JavacServer::instance()->start(real);
+        // As the window's first edit starts it: once the keystroke is handled.
+        JavacServer::instance()->expectBuild();
+        QTest::qWait(200);
         QVERIFY(JavacServer::instance()->waitUntilReady(120000));
+    }
+
+    // It yields to everything else, and later edits leave it be.
+    void runsAtTheLowestPriorityOnlyOnce() {
+        const qint64 pid = JavacServer::instance()->address(real).pid;
+        QVERIFY(pid > 0);
+        QCOMPARE(qm::platform::niceValueOf(pid), 19);
+        JavacServer::instance()->expectBuild();
+        QTest::qWait(200);
+        QCOMPARE(JavacServer::instance()->address(real).pid, pid);
     }
 
     void answersOnlyForItsJdk() {

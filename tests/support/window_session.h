@@ -23,7 +23,8 @@ struct WindowSession {
         state.programDir = programDir.path();
         WriteSettings(programDir.path(), Settings{1, 0, 0, storedPath});
         state.settings = initialiseSettings(programDir.path(), &state.pathMapped);
-        window = std::make_unique<Frm_java>(state, MainWindowServices{&prompter, &chooser, {}});
+        window = std::make_unique<Frm_java>(
+            state, MainWindowServices{&prompter, &chooser, {}, [this] { ++buildsExpected; }});
         if (screen)
             window->setScreen(screen);
         if (start == Start::Shown)
@@ -40,6 +41,7 @@ struct WindowSession {
     ProgramState state;
     FakePrompter prompter;
     FakeChooser chooser;
+    int buildsExpected = 0; // the window's calls for a warm javac, which none starts here
     std::unique_ptr<Frm_java> window;
 };
 

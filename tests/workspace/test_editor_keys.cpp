@@ -354,7 +354,7 @@ private slots:
         state.programDir = programDir.path();
         state.settings = Settings{1, 0, 0, source};
         FakePrompter prompter;
-        Frm_java window(state, MainWindowServices{&prompter, nullptr, {}});
+        Frm_java window(state, MainWindowServices{&prompter, nullptr, {}, [] {}});
         window.showAtStart();
         QStringList startedIn;
         QTimer answering;

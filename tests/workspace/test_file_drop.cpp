@@ -1,3 +1,4 @@
+#include "controls/find_bar.h"
 #include "test_files.h"
 #include "widget_lookup.h"
 #include "window_session.h"
@@ -61,6 +62,15 @@ QWidget *target(Fixture &fx, const QString &name) {
         return fx.editorArea();
     if (name == "window")
         return fx.window.get();
+    if (name == "find bar") {
+        fx.window->activateWindow();
+        if (!QTest::qWaitForWindowActive(fx.window.get()))
+            return nullptr;
+        fx.f().Txt_edit->setFocus();
+        QTest::keySequence(fx.f().Txt_edit, QKeySequence("Ctrl+F"));
+        auto *bar = fx.window->findChild<FindBar *>();
+        return bar ? bar->field() : nullptr;
+    }
     return child<QWidget>(*fx.window, name.toLatin1().constData());
 }
 
@@ -75,6 +85,7 @@ private slots:
         QTest::newRow("directory field") << "Txt_table";
         QTest::newRow("file-name field") << "Txt_file";
         QTest::newRow("window background") << "window";
+        QTest::newRow("find bar, made on first use") << "find bar";
     }
 
     // Opened as 打开 opens a chosen file, and the path is never typed into
@@ -83,7 +94,9 @@ private slots:
         QFETCH(QString, where);
         Fixture fx;
         FileDrag drag({QUrl::fromLocalFile(fx.dropped())});
-        QVERIFY(drag.drop(target(fx, where)));
+        QWidget *const control = target(fx, where);
+        QVERIFY(control);
+        QVERIFY(drag.drop(control));
         QTRY_COMPARE(fx.f().Txt_edit->text(), kDropped);
         QCOMPARE(fx.f().Txt_file->text(), QStringLiteral("Dropped"));
         QCOMPARE(fx.f().Txt_table->text(), fx.work.path());

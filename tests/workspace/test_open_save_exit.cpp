@@ -110,6 +110,23 @@ private slots:
         build::JavacServer::instance()->stop();
     }
 
+    // A build becomes likely with the first edit or a file opened in the
+    // window; a file the program was started with is only being read.
+    void warmJavacIsWantedOnceABuildIsLikely() {
+        Fixture fx;
+        const QString file = fx.work.filePath("Read.java");
+        QVERIFY(writeBytes(file, "public class Read {}\n"));
+        fx.window->openAtStart(file);
+        QCOMPARE(fx.f().Txt_file->text(), QStringLiteral("Read"));
+        QCOMPARE(fx.buildsExpected, 0);
+        fx.type("public class Typed {}");
+        QVERIFY(fx.buildsExpected > 0);
+        Fixture opened;
+        opened.open(file);
+        QCOMPARE(opened.f().Txt_file->text(), QStringLiteral("Read"));
+        QVERIFY(opened.buildsExpected > 0);
+    }
+
     // Saving
     void saveCutsTrailingTextFromEditorAndFile() {
         Fixture fx;
