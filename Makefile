@@ -24,7 +24,7 @@ PACKAGE_PACKAGES := dpkg-dev file
 TEST_PACKAGES    := xvfb xauth xdotool x11-utils openbox libxcb1-dev locales clang-format shellcheck \
                     clang libclang-rt-14-dev imagemagick lintian appstream desktop-file-utils
 FUZZ_PACKAGES    := clang libclang-rt-14-dev
-BENCH_PACKAGES   := libbenchmark-dev
+BENCH_PACKAGES   := libbenchmark-dev libxcb1-dev
 
 CONFIGURE = cmake -S . -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # The logic and its unit tests again, with AddressSanitizer and UBSan.
