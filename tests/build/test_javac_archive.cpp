@@ -73,7 +73,11 @@ QList<int> niceValuesOfArchiveMakers(const QString &cache) {
     for (const QString &pid : pids) {
         QFile cmdline("/proc/" + pid + "/cmdline");
         const QByteArray words = cmdline.open(QIODevice::ReadOnly) ? cmdline.readAll() : "";
-        if (words.contains("ArchiveClassesAtExit=" + cache.toUtf8()))
+        // `nice` itself runs at the old priority until it has set the new
+        // one and become the command.
+        QFile comm("/proc/" + pid + "/comm");
+        const bool stillNice = comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == "nice";
+        if (words.contains("ArchiveClassesAtExit=" + cache.toUtf8()) && !stillNice)
             values << qm::platform::niceValueOf(pid.toLongLong());
     }
     return values;
