@@ -147,8 +147,8 @@ private slots:
                                              "echo \"$@\" >> \"$FAKE_LOG\"\nexit 3"));
         // As the window's first edit starts it: once the keystroke is handled.
         JavacServer::instance()->expectBuild();
-        QTest::qWait(200);
-        QVERIFY(JavacServer::instance()->waitUntilReady(120000));
+        QVERIFY(qm::testing::waitFor([] { return JavacServer::instance()->waitUntilReady(100); },
+                                     std::chrono::minutes(2)));
     }
 
     // It yields to everything else, and later edits leave it be.
