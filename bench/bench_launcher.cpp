@@ -9,6 +9,7 @@
 #include "launcher/terminal.h"
 #include "process_cpu.h"
 #include "test_files.h"
+#include "under_display.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -189,17 +190,6 @@ BENCHMARK(BM_FirstLineLatency)->Apply(everyMode)->Iterations(15)->Unit(benchmark
 BENCHMARK(BM_EndLatency)->Apply(everyMode)->Iterations(15)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_XtermAloneLatency)->Iterations(10)->Unit(benchmark::kMillisecond);
 
-// Xvfb stands in for a display on machines without one.
-void ensureDisplay(int argc, char **argv) {
-    if (std::getenv("DISPLAY") || std::getenv("QM_BENCH_XVFB"))
-        return;
-    setenv("QM_BENCH_XVFB", "1", 1);
-    std::vector<char *> args{const_cast<char *>("xvfb-run"), const_cast<char *>("-a")};
-    args.insert(args.end(), argv, argv + argc);
-    args.push_back(nullptr);
-    execvp("xvfb-run", args.data());
-}
-
 // xterm itself, whatever this machine prefers, and settings of the run's own.
 void useXterm() {
     const QString xterm = QStandardPaths::findExecutable(QStringLiteral("xterm"));
@@ -213,7 +203,7 @@ void useXterm() {
 } // namespace
 
 int main(int argc, char **argv) {
-    ensureDisplay(argc, argv);
+    qm::bench::ensureDisplay(argc, argv);
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     work = &dir;

@@ -19,6 +19,7 @@
 #include "platform/platform.h"
 #include "platform/shell_quote.h"
 #include "test_files.h"
+#include "under_display.h"
 #include "wait_for.h"
 
 #include <QCoreApplication>
@@ -282,13 +283,7 @@ void measure(RoundTrip &trip, int runs, Start start) {
 } // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && !qEnvironmentVariableIsSet("QM_RESTARTED")) {
-        qputenv("QM_RESTARTED", "1");
-        std::vector<char *> args{const_cast<char *>("xvfb-run"), const_cast<char *>("-a")};
-        args.insert(args.end(), argv, argv + argc);
-        args.push_back(nullptr);
-        execvp("xvfb-run", args.data());
-    }
+    qm::bench::ensureDisplay(argc, argv);
     QCoreApplication app(argc, argv);
     for (const char *tool : {"javac", "java", "xterm", "xdotool"}) {
         if (QStandardPaths::findExecutable(tool).isEmpty()) {

@@ -7,6 +7,7 @@
 // Usage: bench_startup [runs]
 
 #include "test_files.h"
+#include "under_display.h"
 
 #include <QApplication>
 #include <QDir>
@@ -83,13 +84,7 @@ double median(std::vector<double> values) {
 int main(int argc, char **argv) {
     if (argc > 1 && QByteArray(argv[1]) == "--bare")
         return bareWindow(argc, argv);
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && !qEnvironmentVariableIsSet("QM_RESTARTED")) {
-        qputenv("QM_RESTARTED", "1");
-        std::vector<char *> args{const_cast<char *>("xvfb-run"), const_cast<char *>("-a")};
-        args.insert(args.end(), argv, argv + argc);
-        args.push_back(nullptr);
-        execvp("xvfb-run", args.data());
-    }
+    qm::bench::ensureDisplay(argc, argv);
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 7;
     const QString self = QCoreApplication::applicationFilePath();

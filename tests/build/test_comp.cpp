@@ -253,20 +253,14 @@ private slots:
     }
 
     void javacOutputReachesTheCaller() {
-        // A terminal that runs the console's script in place, and a javac
-        // that complains on both of its outputs and fails.
+        // A javac that complains on both of its outputs and fails.
         const QString bin = home.filePath("tools-bin");
-        QVERIFY(writeExecutable(bin + "/terminal", "\"$@\" </dev/null >/dev/null 2>&1"));
         QVERIFY(writeExecutable(bin + "/javac",
                                 "echo 'Hello.java:2: error: x' >&2; echo '1 error'; exit 1"));
         QVERIFY(writeExecutable(bin + "/java", "touch ran"));
-        QVERIFY(qm::testing::writeBytes(qm::terminalConfPath(), (bin + "/terminal\n").toUtf8()));
-        qm::testing::EnvironmentGuard env;
-        env.set("PATH", bin + ":/usr/bin:/bin");
 
-        const BuildResult result = Comp(BuildRequest{kPath, "class Hello {", "Hello"}, nullptr);
+        const BuildResult result = compWithToolsIn(bin);
 
-        QFile::remove(qm::terminalConfPath());
         QCOMPARE(result.outcome, BuildOutcome::Ran);
         QVERIFY(result.javacOutputRead);
         QCOMPARE(result.javacOutput, QStringLiteral("Hello.java:2: error: x\n1 error\n"));
@@ -280,20 +274,15 @@ private slots:
         const QString bin = home.filePath("tools-bin");
         const QByteArray trace = "Exception in thread \"main\" java.lang.Error\n"
                                  "\tat Hello.main(Hello.java:1)\n";
-        QVERIFY(writeExecutable(bin + "/terminal", "\"$@\" </dev/null >/dev/null 2>&1"));
         QVERIFY(writeExecutable(bin + "/javac", "exit 0"));
         QVERIFY(writeExecutable(bin + "/java",
                                 "head -c 3000000 /dev/zero | tr '\\0' x >&2\n"
                                 "printf '\\n" +
                                     QByteArray(trace).replace("\n", "\\n").replace("\t", "\\t") +
                                     "' >&2; exit 1"));
-        QVERIFY(qm::testing::writeBytes(qm::terminalConfPath(), (bin + "/terminal\n").toUtf8()));
-        qm::testing::EnvironmentGuard env;
-        env.set("PATH", bin + ":/usr/bin:/bin");
 
-        const BuildResult result = Comp(BuildRequest{kPath, "class Hello {", "Hello"}, nullptr);
+        const BuildResult result = compWithToolsIn(bin);
 
-        QFile::remove(qm::terminalConfPath());
         QCOMPARE(result.outcome, BuildOutcome::Ran);
         QVERIFY(result.programErrors.endsWith(QString::fromUtf8(trace)));
         QVERIFY(result.programErrors.size() <= (1 << 20));
@@ -310,6 +299,19 @@ private slots:
     }
 
 private:
+    // A build of Hello through a terminal that runs the console's script in
+    // place, with the javac and java stand-ins of `bin` first on the path.
+    BuildResult compWithToolsIn(const QString &bin) {
+        if (!writeExecutable(bin + "/terminal", "\"$@\" </dev/null >/dev/null 2>&1") ||
+            !qm::testing::writeBytes(qm::terminalConfPath(), (bin + "/terminal\n").toUtf8()))
+            return {};
+        qm::testing::EnvironmentGuard env;
+        env.set("PATH", bin + ":/usr/bin:/bin");
+        const BuildResult result = Comp(BuildRequest{kPath, "class Hello {", "Hello"}, nullptr);
+        QFile::remove(qm::terminalConfPath());
+        return result;
+    }
+
     QString runtime() const { return home.filePath("runtime"); }
     // The run folder of the build under way.
     QString runFolder() const {
