@@ -3,7 +3,6 @@
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
-#include <cerrno>
 #include <sys/resource.h>
 #endif
 
@@ -15,10 +14,6 @@ void startAtLowestPriority(QProcess &process) {
         arguments->flags |= IDLE_PRIORITY_CLASS;
     });
 }
-
-int niceValueOf(qint64) {
-    return 0;
-}
 #else
 namespace {
 constexpr int kLowestPriority = 19;
@@ -27,12 +22,6 @@ constexpr int kLowestPriority = 19;
 // Runs in the child between fork and exec: setpriority is safe there.
 void startAtLowestPriority(QProcess &process) {
     process.setChildProcessModifier([] { ::setpriority(PRIO_PROCESS, 0, kLowestPriority); });
-}
-
-int niceValueOf(qint64 pid) {
-    errno = 0;
-    const int value = ::getpriority(PRIO_PROCESS, static_cast<id_t>(pid));
-    return errno == 0 ? value : 0;
 }
 #endif
 

@@ -11,8 +11,4 @@ namespace qm::platform {
 // set (nice 19; the idle class on Windows), as do the programs it starts.
 void startAtLowestPriority(QProcess &process);
 
-// The nice value of the process `pid` (0 is the normal one); 0 where the
-// system tells none.
-int niceValueOf(qint64 pid);
-
 } // namespace qm::platform

@@ -6,7 +6,7 @@
 
 #include "build/build_script.h"
 #include "build/javac_archive.h"
-#include "platform/process_priority.h"
+#include "process_cpu.h"
 #include "requirements.h"
 #include "run_layout.h"
 #include "test_files.h"
@@ -78,7 +78,7 @@ QList<int> niceValuesOfArchiveMakers(const QString &cache) {
         QFile comm("/proc/" + pid + "/comm");
         const bool stillNice = comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == "nice";
         if (words.contains("ArchiveClassesAtExit=" + cache.toUtf8()) && !stillNice)
-            values << qm::platform::niceValueOf(pid.toLongLong());
+            values << qm::testing::niceValueOf(pid.toLongLong());
     }
     return values;
 }

@@ -8,7 +8,7 @@
 #include "build/build_script.h"
 #include "build/javac_server.h"
 #include "platform/platform.h"
-#include "platform/process_priority.h"
+#include "process_cpu.h"
 #include "requirements.h"
 #include "resources/resources.h"
 #include "run_layout.h"
@@ -155,7 +155,7 @@ private slots:
     void runsAtTheLowestPriorityOnlyOnce() {
         const qint64 pid = JavacServer::instance()->address(real).pid;
         QVERIFY(pid > 0);
-        QCOMPARE(qm::platform::niceValueOf(pid), 19);
+        QCOMPARE(qm::testing::niceValueOf(pid), 19);
         JavacServer::instance()->expectBuild();
         QTest::qWait(200);
         QCOMPARE(JavacServer::instance()->address(real).pid, pid);
